@@ -1,0 +1,35 @@
+#pragma once
+// A scenario: the user's actions and answers, one line each, as the replay tool reads them.
+
+#include "present/window/script/answer_queue.h"
+
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+enum class ScenarioCommand {
+    File,        // file NAME ... end: a file made in the working directory
+    Copy,        // copy PATH NAME: a file copied in, PATH relative to the scenario file
+    Start,       // start: the menu bar, then the main routine up to its wait for Enter
+    Enter,       // enter: Enter pressed where the main routine waits for it
+    Menu,        // menu TEXT: the menu entry with that text chosen
+    Answer,      // answer ...: an answer queued for a wait of the commands that follow
+    ExpectExit,  // expect-exit: the program must have ended by now
+};
+
+struct ScenarioLine {
+    int number = 0;
+    std::string text;  // the line as written, without its comment
+    ScenarioCommand command = ScenarioCommand::Start;
+    std::string name;     // File and Copy: the file made; Menu: the entry's text
+    std::string source;   // Copy: the file copied
+    std::string content;  // File: its lines
+    Answer answer;        // Answer
+};
+
+struct Scenario {
+    std::vector<ScenarioLine> lines;
+};
+
+}  // namespace korvel

@@ -1,0 +1,675 @@
+#include "present/window/script/scripted_window_layer.h"
+
+#include "model/fixed_text.h"
+#include "present/window/font_descriptor.h"
+#include "present/window/script/script_failure.h"
+#include "present/window/window_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace korvel {
+
+namespace {
+
+// The faces the scripted layer has installed.
+constexpr const char* INSTALLED_FACES[] = {
+    "Arial", "Arial Greek", "Times New Roman", "Times New Roman Greek", "Courier New", "Courier New Greek",
+};
+constexpr int INSTALLED_FACE_COUNT = static_cast<int>(std::size(INSTALLED_FACES));
+
+// Frame decorations around its client area, in pixels.
+constexpr int FRAME_BORDER = 4;
+constexpr int FRAME_TOP = 42;  // title bar and menu bar
+constexpr int STATUS_BAR_HEIGHT = 20;
+// A child window's decorations around its drawing surface: borders, title bar, scroll bars.
+constexpr int CHILD_EXTRA_WIDTH = 35;
+constexpr int CHILD_EXTRA_HEIGHT = 57;
+
+// Width of one character when a font gives only its height.
+constexpr double PROPORTIONAL_WIDTH = 0.55;
+
+// The one date every scripted run sees.
+constexpr int FIXED_YEAR = 2000;
+constexpr int FIXED_MONTH = 3;
+constexpr int FIXED_DAY = 14;
+constexpr int FIXED_HOUR = 10;
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string channelName(int window) { return window == FRAME_WINDOW ? "frame" : std::to_string(window); }
+
+std::string modeName(int mode) {
+    switch (mode) {
+    case 2: return "outline";
+    case 3: return "fill";
+    default: return "mode-" + std::to_string(mode);
+    }
+}
+
+bool isDrawingMode(int mode) { return mode == 2 || mode == 3; }
+
+std::string placementText(const WINDOW_PLACEMENT& placement) {
+    return std::to_string(placement.kind) + ' ' + std::to_string(placement.x) + ' ' + std::to_string(placement.y) + ' ' +
+           std::to_string(placement.height) + ' ' + std::to_string(placement.width);
+}
+
+std::string rectText(const WINDOW_RECT& rect) {
+    return std::to_string(rect.left) + ' ' + std::to_string(rect.top) + ' ' + std::to_string(rect.right) + ' ' +
+           std::to_string(rect.bottom);
+}
+
+std::string configText(const WINDOW_CONFIG& config) {
+    return std::to_string(config.pixel_width) + ' ' + std::to_string(config.pixel_height) + ' ' +
+           std::to_string(config.text_columns) + ' ' + std::to_string(config.text_rows);
+}
+
+std::string standardName(StandardCommand command) {
+    switch (command) {
+    case StandardCommand::None: return "none";
+    case StandardCommand::Exit: return "exit";
+    case StandardCommand::SelectText: return "select-text";
+    case StandardCommand::SelectArea: return "select-area";
+    case StandardCommand::SelectAll: return "select-all";
+    case StandardCommand::Copy: return "copy";
+    case StandardCommand::Paste: return "paste";
+    case StandardCommand::SizeToFit: return "size-to-fit";
+    case StandardCommand::FullScreen: return "full-screen";
+    }
+    return "unknown";
+}
+
+std::string callbackKindName(DialogCallbackKind kind) { return kind == DIALOG_CLICKED ? "clicked" : "changed"; }
+
+// The event a scripted user gives a mouse wait: a left press for the table pages and graphs,
+// a right press for the notices, otherwise the lowest event asked for.
+MOUSE_RESULT automaticMouseAnswer(int mask) {
+    MOUSE_RESULT result;
+    if (mask & MOUSE_LEFT_DOWN) {
+        result.event = MOUSE_LEFT_DOWN;
+    } else if (mask & MOUSE_RIGHT_DOWN) {
+        result.event = MOUSE_RIGHT_DOWN;
+    } else {
+        result.event = mask & -mask;
+    }
+    if (result.event & (MOUSE_LEFT_DOWN | MOUSE_LEFT_DOUBLE)) result.key_state = 1;
+    if (result.event & (MOUSE_RIGHT_DOWN | MOUSE_RIGHT_DOUBLE)) result.key_state = 2;
+    return result;
+}
+
+ScriptedWindow freshWindow(const std::string& title) {
+    ScriptedWindow window;
+    window.title = title;
+    RESOLVE_WINDOW_CONFIG(window.config, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT);
+    window.placement = {4, 0, 0, window.config.text_rows, window.config.text_columns};
+    return window;
+}
+
+}  // namespace
+
+ScriptedWindowLayer::ScriptedWindowLayer(std::ostream& echo) : m_transcript(echo) {}
+
+bool ScriptedWindowLayer::ended() const {
+    const std::lock_guard lock(m_queue_mutex);
+    return m_ended;
+}
+
+std::optional<MENU_ROUTINE> ScriptedWindowLayer::takeQueuedCommand() {
+    const std::lock_guard lock(m_queue_mutex);
+    if (m_queued.empty()) return std::nullopt;
+    const MENU_ROUTINE routine = m_queued.front();
+    m_queued.pop_front();
+    return routine;
+}
+
+ScriptedWindow& ScriptedWindowLayer::active() {
+    ScriptedWindow* found = window(m_active);
+    return found != nullptr ? *found : m_no_window;
+}
+
+std::string ScriptedWindowLayer::activeName() const { return m_active < 0 ? "none" : std::to_string(m_active); }
+
+ScriptedWindow* ScriptedWindowLayer::window(int channel) {
+    const auto found = m_windows.find(channel);
+    return found == m_windows.end() ? nullptr : &found->second;
+}
+
+WINDOW_RECT ScriptedWindowLayer::frameRect() const {
+    if (m_frame_placement.kind == 2) return {0, 0, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT};
+    return {m_frame_placement.x, m_frame_placement.y, m_frame_placement.x + m_frame_placement.width,
+            m_frame_placement.y + m_frame_placement.height};
+}
+
+// A child sits at the top left of the frame's client area, as large as its surface and
+// decorations ask, but no larger than the client area.
+WINDOW_RECT ScriptedWindowLayer::childRect(const ScriptedWindow& child) const {
+    const WINDOW_RECT frame = frameRect();
+    const int client_width = std::max(0, frame.right - frame.left - 2 * FRAME_BORDER);
+    const int client_height =
+        std::max(0, frame.bottom - frame.top - FRAME_TOP - FRAME_BORDER - (m_status_bar_shown ? STATUS_BAR_HEIGHT : 0));
+    const int width = std::min(child.config.pixel_width + CHILD_EXTRA_WIDTH, client_width);
+    const int height = std::min(child.config.pixel_height + CHILD_EXTRA_HEIGHT, client_height);
+    const int left = frame.left + FRAME_BORDER;
+    const int top = frame.top + FRAME_TOP;
+    return {left, top, left + width, top + height};
+}
+
+// --- Windows ---
+
+bool ScriptedWindowLayer::openChildWindow(int channel, const std::string& title) {
+    m_windows[channel] = freshWindow(title);
+    std::erase(m_opening_order, channel);
+    m_opening_order.push_back(channel);
+    m_active = channel;
+    record("window " + std::to_string(channel) + ' ' + quoted(title));
+    return true;
+}
+
+void ScriptedWindowLayer::closeChannel(int channel) {
+    m_windows.erase(channel);
+    std::erase(m_opening_order, channel);
+    if (m_active == channel) m_active = -1;
+    record("close " + std::to_string(channel));
+}
+
+bool ScriptedWindowLayer::setWindowConfig(WINDOW_CONFIG& config) {
+    const std::string requested = configText(config);
+    ScriptedWindow* target = window(m_active);
+    if (target == nullptr) {
+        record("config none " + requested + " -> no window");
+        return false;
+    }
+    const bool exact = RESOLVE_WINDOW_CONFIG(config, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT);
+    record("config " + activeName() + ' ' + requested + " -> " + configText(config) + (exact ? " ok" : " adjusted"));
+    if (!exact) return false;
+    const std::string title = target->title;
+    target->config = config;
+    target->config.title = title;
+    return true;
+}
+
+bool ScriptedWindowLayer::getWindowConfig(WINDOW_CONFIG& config) {
+    const ScriptedWindow* target = window(m_active);
+    if (target == nullptr) {
+        record("config none read -> no window");
+        return false;
+    }
+    config = target->config;
+    record("config " + activeName() + " read -> " + configText(config));
+    return true;
+}
+
+int ScriptedWindowLayer::setWindowPlacement(int window_number, const WINDOW_PLACEMENT& placement) {
+    if (window_number == FRAME_WINDOW) {
+        m_frame_placement = placement;
+        record("frame placement " + placementText(placement));
+        return 0;
+    }
+    ScriptedWindow* target = window(window_number);
+    record("placement " + channelName(window_number) + ' ' + placementText(placement) +
+           (target == nullptr ? " -> no window" : ""));
+    if (target == nullptr) return -1;
+    target->placement = placement;
+    return 0;
+}
+
+int ScriptedWindowLayer::getWindowPlacement(int window_number, int, WINDOW_PLACEMENT& placement) {
+    const ScriptedWindow* target = window(window_number);
+    if (window_number != FRAME_WINDOW && target == nullptr) {
+        record("placement " + channelName(window_number) + " read -> no window");
+        return -1;
+    }
+    placement = window_number == FRAME_WINDOW ? m_frame_placement : target->placement;
+    record("placement " + channelName(window_number) + " read -> " + placementText(placement));
+    return 0;
+}
+
+void ScriptedWindowLayer::setWindowText(int window_number, const std::string& text) {
+    if (window_number == FRAME_WINDOW) {
+        record("frame title " + quoted(text));
+        return;
+    }
+    if (ScriptedWindow* target = window(window_number)) target->title = text;
+    record("title " + channelName(window_number) + ' ' + quoted(text));
+}
+
+WINDOW_RECT ScriptedWindowLayer::getWindowRect(int window_number) {
+    WINDOW_RECT rect;
+    if (window_number == FRAME_WINDOW) {
+        rect = frameRect();
+    } else if (const ScriptedWindow* target = window(window_number)) {
+        rect = childRect(*target);
+    }
+    record("window-rect " + channelName(window_number) + " -> " + rectText(rect));
+    return rect;
+}
+
+void ScriptedWindowLayer::focusChannel(int channel) {
+    const bool open = window(channel) != nullptr;
+    if (open) m_active = channel;
+    record("focus " + std::to_string(channel) + (open ? "" : " -> no window"));
+}
+
+int ScriptedWindowLayer::focusedChannel() { return m_opening_order.empty() ? -1 : m_opening_order.back(); }
+
+void ScriptedWindowLayer::clearWindow() { record("clear " + activeName()); }
+
+void ScriptedWindowLayer::writeText(int channel, const std::string& text) {
+    const ScriptedWindow* target = window(channel);
+    const std::string colour = colourName(target != nullptr ? target->text_colour : m_no_window.text_colour);
+    record("write " + std::to_string(channel) + ' ' + colour + ' ' + quoted(text));
+}
+
+void ScriptedWindowLayer::windowMenuCommand(int code) {
+    switch (code) {
+    case FRAME_STATUS_BAR:
+        m_status_bar_shown = !m_status_bar_shown;
+        record(std::string("frame status-bar ") + (m_status_bar_shown ? "on" : "off"));
+        break;
+    case FRAME_TILE: record("frame tile"); break;
+    case FRAME_CASCADE: record("frame cascade"); break;
+    case FRAME_ARRANGE_ICONS: record("frame arrange-icons"); break;
+    default: record("frame command " + std::to_string(code)); break;
+    }
+}
+
+int ScriptedWindowLayer::setExitBehaviour(int mode) {
+    const bool known = mode == EXIT_ASK || mode == EXIT_CLOSE || mode == EXIT_KEEP_OPEN;
+    record("exit-behaviour " + std::to_string(mode) + (known ? "" : " -> refused"));
+    return known ? 0 : -1;
+}
+
+// --- Drawing ---
+
+int ScriptedWindowLayer::initializeFonts() { return INSTALLED_FACE_COUNT; }
+
+int ScriptedWindowLayer::setFont(const std::string& descriptor) {
+    const FONT_REQUEST request = PARSE_FONT_DESCRIPTOR(descriptor);
+    const auto face = std::find(std::begin(INSTALLED_FACES), std::end(INSTALLED_FACES), request.face);
+    ScriptedWindow& target = active();
+    if (!request.valid || face == std::end(INSTALLED_FACES)) {
+        record("font " + quoted(descriptor) + " -> -1, keeps " + quoted(target.font));
+        return -1;
+    }
+    target.font = descriptor;
+    target.font_request = request;
+    return static_cast<int>(face - std::begin(INSTALLED_FACES));
+}
+
+TEXT_POSITION ScriptedWindowLayer::moveTo(int x, int y) {
+    ScriptedWindow& target = active();
+    const TEXT_POSITION previous = target.position;
+    target.position = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+    return previous;
+}
+
+void ScriptedWindowLayer::drawText(const std::string& text) {
+    const ScriptedWindow& target = active();
+    record("text " + activeName() + ' ' + std::to_string(target.position.x) + ' ' + std::to_string(target.position.y) +
+           ' ' + quoted(target.font) + ' ' + colourName(target.colour) + ' ' + quoted(text));
+}
+
+int ScriptedWindowLayer::textWidth(const std::string& text) {
+    const FONT_REQUEST& font = active().font_request;
+    const int characters = CHARACTER_COUNT(TEXT_BEFORE_ZERO(text));
+    if (font.width > 0) return characters * font.width;
+    if (font.height > 0) return static_cast<int>(std::lround(characters * PROPORTIONAL_WIDTH * font.height));
+    return characters * CELL_WIDTH;
+}
+
+int ScriptedWindowLayer::setColor(int index) {
+    ScriptedWindow& target = active();
+    const int previous = paletteIndexOf(target.colour);
+    target.colour = ScriptedColour::ofIndex(CLIP_PALETTE_INDEX(index));
+    return previous;
+}
+
+RGB_VALUE ScriptedWindowLayer::setColorRgb(RGB_VALUE value) {
+    ScriptedWindow& target = active();
+    const RGB_VALUE previous = target.colour.rgb;
+    target.colour = ScriptedColour::ofRgb(value);
+    return previous;
+}
+
+int ScriptedWindowLayer::setTextColor(int index) {
+    ScriptedWindow& target = active();
+    const int previous = target.text_colour.by_index ? target.text_colour.index : paletteIndexOf(target.text_colour);
+    target.text_colour = ScriptedColour::ofIndex(std::clamp(index, 0, 255));
+    return previous;
+}
+
+RGB_VALUE ScriptedWindowLayer::setTextColorRgb(RGB_VALUE value) {
+    ScriptedWindow& target = active();
+    const RGB_VALUE previous = target.text_colour.rgb;
+    target.text_colour = ScriptedColour::ofRgb(value);
+    return previous;
+}
+
+int ScriptedWindowLayer::setBackground(int index) {
+    ScriptedWindow& target = active();
+    const int previous = paletteIndexOf(target.background);
+    target.background = ScriptedColour::ofIndex(CLIP_PALETTE_INDEX(index));
+    record("background " + activeName() + ' ' + colourName(target.background));
+    return previous;
+}
+
+RGB_VALUE ScriptedWindowLayer::setBackgroundRgb(RGB_VALUE value) {
+    ScriptedWindow& target = active();
+    const RGB_VALUE previous = target.background.rgb;
+    target.background = ScriptedColour::ofRgb(value);
+    record("background " + activeName() + ' ' + colourName(target.background));
+    return previous;
+}
+
+bool ScriptedWindowLayer::rectangle(int mode, double x1, double y1, double x2, double y2) {
+    record("rectangle " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' + number(x1) +
+           ' ' + number(y1) + ' ' + number(x2) + ' ' + number(y2));
+    return isDrawingMode(mode) && m_active >= 0;
+}
+
+bool ScriptedWindowLayer::lineTo(int x, int y) {
+    ScriptedWindow& target = active();
+    record("line " + activeName() + ' ' + colourName(target.colour) + ' ' + std::to_string(target.position.x) + ' ' +
+           std::to_string(target.position.y) + ' ' + std::to_string(x) + ' ' + std::to_string(y));
+    target.position = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+    return m_active >= 0;
+}
+
+void ScriptedWindowLayer::setLineStyle(unsigned mask) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04X", mask & 0xFFFFu);
+    record("line-style " + activeName() + ' ' + text);
+}
+
+bool ScriptedWindowLayer::ellipse(int mode, int x1, int y1, int x2, int y2) {
+    record("ellipse " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' +
+           std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) + ' ' + std::to_string(y2));
+    return isDrawingMode(mode) && m_active >= 0;
+}
+
+bool ScriptedWindowLayer::polygon(int mode, const std::vector<TEXT_POSITION>& points) {
+    std::string line = "polygon " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour);
+    for (const TEXT_POSITION& point : points) line += ' ' + std::to_string(point.x) + ' ' + std::to_string(point.y);
+    record(line);
+    return isDrawingMode(mode) && m_active >= 0 && !points.empty();
+}
+
+void ScriptedWindowLayer::setClipRect(int x1, int y1, int x2, int y2) {
+    record("clip " + activeName() + ' ' + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) +
+           ' ' + std::to_string(y2));
+}
+
+// --- Input and timing ---
+
+MOUSE_RESULT ScriptedWindowLayer::waitMouseEvent(int mask) {
+    const MOUSE_RESULT result = automaticMouseAnswer(mask);
+    record("mouse " + activeName() + " mask " + std::to_string(mask) + " -> event " + std::to_string(result.event) +
+           " key " + std::to_string(result.key_state) + " at " + std::to_string(result.x) + ' ' +
+           std::to_string(result.y) + " (auto)");
+    return result;
+}
+
+std::string ScriptedWindowLayer::readLine(int channel) {
+    const std::string name = std::to_string(channel);
+    if (m_main_thread.onMainThread()) {
+        // Answered by the scenario's `enter` line; the runner goes on meanwhile.
+        record("read " + name + " waits for Enter");
+        m_main_thread.waitForEnter();
+    } else {
+        m_answers.take("the read of a line on channel " + name, {AnswerKind::Enter});
+    }
+    record("read " + name + " -> Enter");
+    return {};
+}
+
+void ScriptedWindowLayer::sleep(int milliseconds) { record("sleep " + std::to_string(milliseconds)); }
+
+void ScriptedWindowLayer::beep(int frequency, int milliseconds) {
+    record("beep " + std::to_string(frequency) + ' ' + std::to_string(milliseconds));
+}
+
+void ScriptedWindowLayer::idleForever() {
+    if (!m_main_thread.onMainThread()) throw ScriptFailure("a command idles for ever; only the main routine may");
+    record("idle");
+    m_main_thread.idle();
+}
+
+// --- Messages and dialogs ---
+
+int ScriptedWindowLayer::messageBox(const std::string& text, const std::string& caption, int style) {
+    record("msgbox " + std::to_string(style) + ' ' + quoted(caption) + ' ' + quoted(text) + " -> OK");
+    return 1;
+}
+
+ScriptedDialog& ScriptedWindowLayer::dialogOf(const DIALOG& dialog) {
+    const auto found = m_dialogs.find(dialog.handle);
+    if (found == m_dialogs.end())
+        throw ScriptFailure(dialogName(dialog) + " is used without a successful init, or after its release");
+    return *found->second;
+}
+
+std::string ScriptedWindowLayer::dialogName(const DIALOG& dialog) const {
+    return "dialog " + std::to_string(dialog.template_id);
+}
+
+bool ScriptedWindowLayer::dialogInit(int template_id, DIALOG& dialog) {
+    dialog = DIALOG{template_id, 0};
+    const auto missing = m_answers.takeIf([template_id](const Answer& answer) {
+        return answer.kind == AnswerKind::MissingTemplate && answer.id == template_id;
+    });
+    if (missing) {
+        record(dialogName(dialog) + " init -> missing template (answer)");
+        return false;
+    }
+    const DialogTemplate* found = m_find_template(template_id);
+    if (found == nullptr) {
+        record(dialogName(dialog) + " init -> missing template");
+        return false;
+    }
+    dialog.handle = m_next_dialog_handle++;
+    m_dialogs[dialog.handle] = std::make_unique<ScriptedDialog>(*found);
+    record(dialogName(dialog) + " init " + quoted(found->title));
+    return true;
+}
+
+void ScriptedWindowLayer::dialogSetCount(DIALOG& dialog, int control, int count) {
+    dialogOf(dialog).setCount(control, count);
+    record(dialogName(dialog) + " count " + std::to_string(control) + ' ' + std::to_string(count));
+}
+
+void ScriptedWindowLayer::dialogSetText(DIALOG& dialog, int control, const std::string& text, int index) {
+    dialogOf(dialog).setText(control, text, index);
+    record(dialogName(dialog) + " set " + std::to_string(control) + ' ' + std::to_string(index) + ' ' + quoted(text));
+}
+
+void ScriptedWindowLayer::dialogSetCallback(DIALOG& dialog, int control, DIALOG_CALLBACK routine) {
+    dialogOf(dialog).setCallback(control, routine);
+    record(dialogName(dialog) + " callback " + std::to_string(control));
+}
+
+bool ScriptedWindowLayer::dialogGetText(DIALOG& dialog, int control, std::string& buffer) {
+    const std::optional<std::string> text = dialogOf(dialog).text(control);
+    const int length = CHARACTER_COUNT(buffer);
+    if (!text) {
+        buffer.assign(static_cast<size_t>(length), ' ');
+        record(dialogName(dialog) + " get " + std::to_string(control) + " -> nothing selected");
+        return false;
+    }
+    buffer = length > 0 ? PAD_TEXT(*text, length) : *text;
+    record(dialogName(dialog) + " get " + std::to_string(control) + " -> " + quoted(*text));
+    return true;
+}
+
+int ScriptedWindowLayer::dialogModal(DIALOG& dialog) {
+    const std::string wait = dialogName(dialog) + " \"" + dialogOf(dialog).dialogTemplate().title + '"';
+    record(dialogName(dialog) + " shown");
+    while (!dialogOf(dialog).ended()) {
+        const Answer answer = m_answers.take(wait, {AnswerKind::Pick, AnswerKind::Edit, AnswerKind::Ok});
+        answerDialog(dialog, answer);
+    }
+    record(dialogName(dialog) + " closed");
+    return 1;
+}
+
+// Acts as the user would: selects the entry or types the text, then tells the control's callback.
+void ScriptedWindowLayer::answerDialog(DIALOG& dialog, const Answer& answer) {
+    ScriptedDialog& shown = dialogOf(dialog);
+    const std::string name = dialogName(dialog) + " \"" + shown.dialogTemplate().title + '"';
+    int control = 1;
+    DialogCallbackKind kind = DIALOG_CHANGE;
+    switch (answer.kind) {
+    case AnswerKind::Pick: {
+        const std::optional<ListEntry> entry = shown.findEntry(answer.text);
+        if (!entry)
+            throw ScriptFailure(name + " has no list entry \"" + answer.text + "\" for " + describeAnswer(answer));
+        shown.select(*entry);
+        control = entry->control;
+        record(dialogName(dialog) + " pick " + std::to_string(control) + ' ' + quoted(entry->text));
+        break;
+    }
+    case AnswerKind::Edit:
+        if (!shown.isEdit(answer.id))
+            throw ScriptFailure(name + " has no edit field " + std::to_string(answer.id) + " for " +
+                                describeAnswer(answer));
+        shown.setText(answer.id, answer.text, 0);
+        control = answer.id;
+        record(dialogName(dialog) + " edit " + std::to_string(control) + ' ' + quoted(answer.text));
+        break;
+    default:
+        kind = DIALOG_CLICKED;
+        record(dialogName(dialog) + " ok");
+        break;
+    }
+    if (DIALOG_CALLBACK callback = shown.callback(control)) {
+        record(dialogName(dialog) + " calls back " + std::to_string(control) + ' ' + callbackKindName(kind));
+        callback(dialog, control, kind);
+    } else if (kind == DIALOG_CLICKED) {
+        dialogExit(dialog);  // the default button ends a dialog that binds no routine to it
+    }
+}
+
+void ScriptedWindowLayer::dialogExit(DIALOG& dialog) {
+    dialogOf(dialog).end();
+    record(dialogName(dialog) + " exit");
+}
+
+void ScriptedWindowLayer::dialogUninit(DIALOG& dialog) {
+    if (m_dialogs.erase(dialog.handle) == 0) return;
+    record(dialogName(dialog) + " released");
+}
+
+FILE_DIALOG_RESULT ScriptedWindowLayer::openFileDialog(const FILE_DIALOG_REQUEST& request) {
+    const Answer answer = m_answers.take("the file dialog " + quoted(request.title),
+                                         {AnswerKind::File, AnswerKind::FileCancel});
+    std::string line = "file-dialog " + quoted(request.title) + " filters";
+    for (const FILE_FILTER& filter : request.filters) line += ' ' + quoted(filter.label + '|' + filter.patterns);
+    line += " first " + std::to_string(request.initial_filter) + " extension " + quoted(request.default_extension) +
+            " initial " + quoted(request.initial_path);
+    if (request.path_must_exist) line += " path-must-exist";
+    if (request.show_read_only) line += " read-only-box";
+    FILE_DIALOG_RESULT result;
+    if (answer.kind == AnswerKind::FileCancel) {
+        record(line + " -> cancel");
+        return result;
+    }
+    result.chosen = true;
+    result.path = answer.text;
+    result.read_only = answer.read_only;
+    record(line + " -> " + quoted(result.path) + (result.read_only ? " read-only" : ""));
+    return result;
+}
+
+// --- Programs ---
+
+bool ScriptedWindowLayer::runProgram(const std::string& command_line) {
+    record("run " + quoted(command_line));
+    return true;
+}
+
+bool ScriptedWindowLayer::runTextEditor() {
+    record("run text-editor");
+    return true;
+}
+
+bool ScriptedWindowLayer::openDocument(const std::string& path) {
+    record("run document " + quoted(path));
+    return true;
+}
+
+// --- Menus ---
+
+bool ScriptedWindowLayer::appendMenuItem(int menu, int flags, const std::string& text, MENU_ROUTINE routine) {
+    const ScriptedMenuEntry entry = m_menu_bar.append(menu, flags, text, routine);
+    record("menu " + std::to_string(menu) + ' ' + std::to_string(entry.item) + ' ' + std::to_string(flags) + ' ' +
+           quoted(text));
+    return true;
+}
+
+void ScriptedWindowLayer::setMenuItemFlags(int menu, int item, int flags) {
+    const std::string where = std::to_string(menu) + ' ' + std::to_string(item);
+    if (flags == MENU_CHECKED || flags == MENU_UNCHECKED) {
+        const bool checked = flags == MENU_CHECKED;
+        const bool found = m_menu_bar.setChecked(menu, item, checked);
+        record("check " + where + (checked ? " on" : " off") + (found ? "" : " -> no entry"));
+        return;
+    }
+    record("menu-flags " + where + ' ' + std::to_string(flags));
+}
+
+void ScriptedWindowLayer::standardCommand(StandardCommand command) {
+    if (command == StandardCommand::Exit) {
+        const std::lock_guard lock(m_queue_mutex);
+        m_ended = true;
+        m_queued.clear();
+    }
+    record(command == StandardCommand::Exit ? "exit" : "standard " + standardName(command));
+}
+
+std::string ScriptedWindowLayer::menuEntryName(MENU_ROUTINE routine) const {
+    const std::optional<ScriptedMenuEntry> entry = m_menu_bar.findByRoutine(routine);
+    return entry ? quoted(entry->text) : "routine";
+}
+
+void ScriptedWindowLayer::queueCommand(MENU_ROUTINE routine) {
+    {
+        const std::lock_guard lock(m_queue_mutex);
+        m_queued.push_back(routine);
+    }
+    record("queue " + menuEntryName(routine));
+}
+
+// --- Date ---
+
+DATE_TIME ScriptedWindowLayer::currentDateTime() {
+    DATE_TIME when;
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02d%02d", FIXED_YEAR, FIXED_MONTH, FIXED_DAY);
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d0000.000", FIXED_HOUR);
+    when.date = date;
+    when.time = time;
+    when.zone = "+0000";
+    const int values[8] = {FIXED_YEAR, FIXED_MONTH, FIXED_DAY, 0, FIXED_HOUR, 0, 0, 0};
+    std::copy(std::begin(values), std::end(values), when.values);
+    return when;
+}
+
+// The short date form dd/MM/yyyy.
+std::string ScriptedWindowLayer::formatDate(const DATE_TIME& when) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", when.values[2], when.values[1], when.values[0]);
+    return text;
+}
+
+// --- Working files ---
+
+void ScriptedWindowLayer::fileCreated(const std::string& name) { record("file created " + m_transcript.shown(name)); }
+
+void ScriptedWindowLayer::fileDeleted(const std::string& name) { record("file deleted " + m_transcript.shown(name)); }
+
+}  // namespace korvel

@@ -1,0 +1,41 @@
+#pragma once
+// The transcript of a scripted run: one readable line per operation, in the order they happen.
+
+#include <mutex>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+class Transcript {
+public:
+    Transcript() = default;
+    // Each line is also written to `echo` as it is recorded, so a failed run shows how far it got.
+    explicit Transcript(std::ostream& echo);
+
+    void record(const std::string& line);
+    std::vector<std::string> lines() const;
+
+    // Texts naming the working directory show "$WORK" in its place, so that runs in different
+    // temporary folders give the same transcript.
+    void setWorkingDirectory(const std::string& path);
+
+    // `text` as shown, in double quotes.
+    std::string quoted(const std::string& text) const;
+    // `text` as shown, without quotes.
+    std::string shown(const std::string& text) const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_lines;
+    std::ostream* m_echo = nullptr;
+    std::string m_work_dir;
+};
+
+// A text as the user sees it: it ends at its first zero byte, and the blank padding of a
+// fixed-length text is dropped. Literal texts end in at most two blanks, so a trailing run of
+// three or more blanks is padding; shorter runs are kept.
+std::string shownText(const std::string& text);
+
+}  // namespace korvel
