@@ -1,0 +1,17 @@
+#include "present/window/qt/commandqueue.h"
+
+namespace korvel {
+
+void CommandQueue::submit(MENU_ROUTINE routine, bool checked) {
+    m_pending.emplace_back(routine, checked);
+    if (m_running) return;
+    m_running = true;
+    while (!m_pending.empty()) {
+        const auto [next, state] = m_pending.front();
+        m_pending.pop_front();
+        next(state);
+    }
+    m_running = false;
+}
+
+}  // namespace korvel

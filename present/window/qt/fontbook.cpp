@@ -1,0 +1,90 @@
+#include "present/window/qt/fontbook.h"
+
+#include "present/window/font_descriptor.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvel {
+
+namespace {
+
+struct Substitution {
+    const char* face;
+    QStringList substitutes;
+};
+
+const Substitution SUBSTITUTIONS[] = {
+    {"Arial", {"Liberation Sans"}},
+    {"Times New Roman", {"Liberation Serif"}},
+    {"Courier New", {"Liberation Mono"}},
+    {"Arial Greek", {"Arial", "Liberation Sans"}},
+    {"Times New Roman Greek", {"Times New Roman", "Liberation Serif"}},
+    {"Courier New Greek", {"Courier New", "Liberation Mono"}},
+};
+
+// Lower-case letters and the blank, weighted by their frequency in English text: the classic
+// definition of a face's average character width, against which a requested width is set.
+struct WeightedChar {
+    char letter;
+    int weight;
+};
+
+constexpr WeightedChar AVERAGE_WEIGHTS[] = {
+    {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
+    {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
+    {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
+};
+
+}  // namespace
+
+FontBook::FontBook() {
+    for (const Substitution& substitution : SUBSTITUTIONS)
+        QFont::insertSubstitutions(QString::fromLatin1(substitution.face), substitution.substitutes);
+}
+
+int FontBook::faceCount() const { return static_cast<int>(QFontDatabase::families().size()); }
+
+std::optional<QString> FontBook::installedFace(const QString& face) const {
+    if (QFontDatabase::hasFamily(face)) return face;
+    for (const QString& substitute : QFont::substitutes(face)) {
+        if (QFontDatabase::hasFamily(substitute)) return substitute;
+        for (const QString& further : QFont::substitutes(substitute))
+            if (QFontDatabase::hasFamily(further)) return further;
+    }
+    return std::nullopt;
+}
+
+double FontBook::averageCharWidth(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    double total = 0;
+    for (const WeightedChar& weighted : AVERAGE_WEIGHTS)
+        total += weighted.weight * metrics.horizontalAdvance(QLatin1Char(weighted.letter));
+    return total / 1000.0;
+}
+
+std::optional<std::pair<QFont, int>> FontBook::find(const std::string& descriptor) {
+    const FONT_REQUEST request = PARSE_FONT_DESCRIPTOR(descriptor);
+    if (!request.valid) return std::nullopt;
+    const std::optional<QString> face = installedFace(QString::fromStdString(request.face));
+    if (!face) return std::nullopt;
+
+    QFont font(*face);
+    if (request.height > 0) font.setPixelSize(request.height);
+    font.setBold(request.bold);
+    font.setItalic(request.italic);
+    if (request.width > 0) {
+        const double natural = averageCharWidth(font);
+        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * request.width / natural)), 1, 4000));
+    }
+
+    auto known = std::find(m_descriptors.begin(), m_descriptors.end(), descriptor);
+    if (known == m_descriptors.end()) known = m_descriptors.insert(m_descriptors.end(), descriptor);
+    return std::pair{font, static_cast<int>(known - m_descriptors.begin())};
+}
+
+}  // namespace korvel

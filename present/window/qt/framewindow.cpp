@@ -1,0 +1,114 @@
+#include "present/window/qt/framewindow.h"
+
+#include "present/window/qt/childwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace korvel {
+
+FrameWindow::FrameWindow() : m_area(new QMdiArea) {
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    // Shown at creation; the start-up toggles it off.
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->show();
+}
+
+ChildWindow* FrameWindow::activeChild() const { return dynamic_cast<ChildWindow*>(m_area->currentSubWindow()); }
+
+void FrameWindow::addChild(ChildWindow* child) {
+    m_area->addSubWindow(child);
+    child->move(0, 0);
+    child->show();
+    child->fitWithin(m_area->viewport()->size());
+    m_area->setActiveSubWindow(child);
+    child->surface().setFocus();
+}
+
+void FrameWindow::toggleStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
+
+void FrameWindow::tile() { m_area->tileSubWindows(); }
+
+void FrameWindow::cascade() { m_area->cascadeSubWindows(); }
+
+// Minimised children line up along the bottom of the area.
+void FrameWindow::arrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* child : m_area->subWindowList()) {
+        if (!child->isMinimized()) continue;
+        child->move(x, m_area->viewport()->height() - child->height());
+        x += child->width();
+    }
+}
+
+void FrameWindow::selectText() {
+    if (ChildWindow* child = activeChild()) child->surface().beginSelection(SelectionMode::Text);
+}
+
+void FrameWindow::selectArea() {
+    if (ChildWindow* child = activeChild()) child->surface().beginSelection(SelectionMode::Area);
+}
+
+void FrameWindow::selectAll() {
+    if (ChildWindow* child = activeChild()) child->surface().selectAll();
+}
+
+void FrameWindow::copy() {
+    ChildWindow* child = activeChild();
+    if (child == nullptr) return;
+    auto* data = new QMimeData;
+    if (child->surface().copiesImage()) data->setImageData(child->surface().copiedImage());
+    const QString text = child->surface().copiedText();
+    if (!text.isEmpty()) data->setText(text);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void FrameWindow::paste() {
+    if (ChildWindow* child = activeChild()) child->surface().typeText(QGuiApplication::clipboard()->text());
+}
+
+void FrameWindow::sizeToFit() {
+    if (ChildWindow* child = activeChild()) child->sizeToFit();
+}
+
+void FrameWindow::toggleFullScreen() {
+    ChildWindow* child = activeChild();
+    if (!m_fullScreen) {
+        if (child == nullptr) return;
+        m_normalGeometry = geometry();
+        m_wasMaximized = child->isMaximized();
+        child->showMaximized();
+        showFullScreen();
+        // Without a window manager to honour the request, take the screen ourselves.
+        setGeometry(screen()->geometry());
+    } else {
+        showNormal();
+        setGeometry(m_normalGeometry);
+        if (child != nullptr && !m_wasMaximized) child->showNormal();
+    }
+    m_fullScreen = !m_fullScreen;
+}
+
+void FrameWindow::exitNow() {
+    m_exiting = true;
+    close();
+    QApplication::quit();
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    if (m_exiting || !m_requestExit) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    m_requestExit();
+}
+
+}  // namespace korvel

@@ -1,0 +1,275 @@
+#include "present/window/qt/surfacecanvas.h"
+
+#include "present/window/window_geometry.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace korvel {
+
+namespace {
+
+QColor toColor(RGB_VALUE value) { return QColor(RED_OF(value), GREEN_OF(value), BLUE_OF(value)); }
+
+// Both corners included, given in either order.
+QRect spanned(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
+
+QString withoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
+    return text.left(end);
+}
+
+// The text buffer's own font: fixed width, one character cell high.
+QFont textBufferFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(CELL_HEIGHT - 3);
+    return font;
+}
+
+}  // namespace
+
+SurfaceCanvas::SurfaceCanvas() {
+    WINDOW_CONFIG config;
+    config.pixel_width = CELL_WIDTH;
+    config.pixel_height = CELL_HEIGHT;
+    config.text_columns = 1;
+    config.text_rows = 1;
+    configure(config);
+    resetDrawingState();
+}
+
+void SurfaceCanvas::configure(const WINDOW_CONFIG& config) {
+    const QImage previous = m_image;
+    m_config = config;
+    m_image = QImage(std::max<int>(1, config.pixel_width), std::max<int>(1, config.pixel_height), QImage::Format_RGB32);
+    m_image.fill(toColor(m_background));
+    if (!previous.isNull()) {
+        QPainter painter(&m_image);
+        painter.drawImage(0, 0, previous);
+    }
+    m_clip = m_image.rect();
+    while (m_lines.size() > std::max<int>(1, config.text_rows)) m_lines.removeFirst();
+}
+
+void SurfaceCanvas::resetDrawingState() {
+    m_position = QPoint();
+    m_font = textBufferFont();
+    m_colorIndex = 15;
+    m_color = PALETTE[15];
+    m_textColorIndex = 15;
+    m_textColor = PALETTE[15];
+    m_backgroundIndex = 0;
+    m_background = PALETTE[0];
+    m_lineStyle = 0xFFFF;
+    m_clip = m_image.rect();
+}
+
+TEXT_POSITION SurfaceCanvas::moveTo(int x, int y) {
+    const TEXT_POSITION previous{static_cast<int16_t>(m_position.x()), static_cast<int16_t>(m_position.y())};
+    m_position = QPoint(x, y);
+    return previous;
+}
+
+int SurfaceCanvas::setColor(int index) {
+    const int previous = m_colorIndex;
+    m_colorIndex = CLIP_PALETTE_INDEX(index);
+    m_color = PALETTE[m_colorIndex];
+    return previous;
+}
+
+RGB_VALUE SurfaceCanvas::setColorRgb(RGB_VALUE value) {
+    const RGB_VALUE previous = m_color;
+    m_color = value & 0xFFFFFF;
+    return previous;
+}
+
+int SurfaceCanvas::setTextColor(int index) {
+    const int previous = m_textColorIndex;
+    m_textColorIndex = CLIP_PALETTE_INDEX(index);
+    m_textColor = PALETTE[m_textColorIndex];
+    return previous;
+}
+
+RGB_VALUE SurfaceCanvas::setTextColorRgb(RGB_VALUE value) {
+    const RGB_VALUE previous = m_textColor;
+    m_textColor = value & 0xFFFFFF;
+    return previous;
+}
+
+int SurfaceCanvas::setBackground(int index) {
+    const int previous = m_backgroundIndex;
+    m_backgroundIndex = CLIP_PALETTE_INDEX(index);
+    m_background = PALETTE[m_backgroundIndex];
+    return previous;
+}
+
+RGB_VALUE SurfaceCanvas::setBackgroundRgb(RGB_VALUE value) {
+    const RGB_VALUE previous = m_background;
+    m_background = value & 0xFFFFFF;
+    return previous;
+}
+
+void SurfaceCanvas::setClipRect(int x1, int y1, int x2, int y2) { m_clip = spanned(x1, y1, x2, y2) & m_image.rect(); }
+
+void SurfaceCanvas::clear() {
+    m_image.fill(toColor(m_background));
+    m_texts.clear();
+    m_lines.clear();
+}
+
+void SurfaceCanvas::drawText(const QString& text) {
+    QPainter painter(&m_image);
+    painter.setClipRect(m_clip);
+    painter.setFont(m_font);
+    painter.setPen(toColor(m_color));
+    painter.drawText(m_position + QPoint(0, QFontMetrics(m_font, &m_image).ascent()), text);
+    m_texts.push_back({m_position, text});
+}
+
+int SurfaceCanvas::textWidth(const QString& text) const { return QFontMetrics(m_font, &m_image).horizontalAdvance(text); }
+
+void SurfaceCanvas::writeLine(const QString& text) {
+    if (m_lines.size() >= std::max<int>(1, m_config.text_rows)) scrollTextUp();
+    const QPoint origin(0, static_cast<int>(m_lines.size()) * CELL_HEIGHT);
+    const QFont font = textBufferFont();
+    QPainter painter(&m_image);
+    painter.fillRect(QRect(origin, QSize(m_image.width(), CELL_HEIGHT)), toColor(m_background));
+    painter.setFont(font);
+    painter.setPen(toColor(m_textColor));
+    painter.drawText(origin + QPoint(0, QFontMetrics(font, &m_image).ascent()), text);
+    m_lines.append(text);
+    m_texts.push_back({origin, text});
+}
+
+void SurfaceCanvas::scrollTextUp() {
+    const QImage shifted = m_image.copy(0, CELL_HEIGHT, m_image.width(), m_image.height() - CELL_HEIGHT);
+    m_image.fill(toColor(m_background));
+    QPainter(&m_image).drawImage(0, 0, shifted);
+    m_lines.removeFirst();
+    for (PlacedText& placed : m_texts) placed.position.ry() -= CELL_HEIGHT;
+    std::erase_if(m_texts, [](const PlacedText& placed) { return placed.position.y() < 0; });
+}
+
+bool SurfaceCanvas::rectangle(int mode, int x1, int y1, int x2, int y2) {
+    const QRect area = spanned(x1, y1, x2, y2);
+    if (mode == 3) {
+        QPainter(&m_image).fillRect(area & m_clip, toColor(m_color));
+        return true;
+    }
+    if (mode != 2) return false;
+    plotLine(area.topLeft(), area.topRight());
+    plotLine(area.topRight(), area.bottomRight());
+    plotLine(area.bottomRight(), area.bottomLeft());
+    plotLine(area.bottomLeft(), area.topLeft());
+    return true;
+}
+
+bool SurfaceCanvas::lineTo(int x, int y) {
+    plotLine(m_position, QPoint(x, y));
+    m_position = QPoint(x, y);
+    return true;
+}
+
+bool SurfaceCanvas::ellipse(int mode, int x1, int y1, int x2, int y2) {
+    if (mode != 2 && mode != 3) return false;
+    const QRect area = spanned(x1, y1, x2, y2);
+    QPainter painter(&m_image);
+    painter.setClipRect(m_clip);
+    painter.setPen(outlinePen());
+    if (mode == 3) painter.setBrush(toColor(m_color));
+    painter.drawEllipse(QRect(area.topLeft(), QSize(area.width() - 1, area.height() - 1)));
+    return true;
+}
+
+bool SurfaceCanvas::polygon(int mode, const QPolygon& points) {
+    if ((mode != 2 && mode != 3) || points.isEmpty()) return false;
+    if (mode == 3) {
+        QPainter painter(&m_image);
+        painter.setClipRect(m_clip);
+        painter.setPen(toColor(m_color));
+        painter.setBrush(toColor(m_color));
+        painter.drawPolygon(points);
+        return true;
+    }
+    for (qsizetype i = 0; i < points.size(); ++i) plotLine(points[i], points[(i + 1) % points.size()]);
+    return true;
+}
+
+QString SurfaceCanvas::textInside(const QRect& area) const {
+    std::vector<PlacedText> inside;
+    for (const PlacedText& placed : m_texts)
+        if (area.contains(placed.position)) inside.push_back(placed);
+    std::stable_sort(inside.begin(), inside.end(), [](const PlacedText& a, const PlacedText& b) {
+        return a.position.y() != b.position.y() ? a.position.y() < b.position.y() : a.position.x() < b.position.x();
+    });
+    QString result;
+    for (size_t i = 0; i < inside.size(); ++i) {
+        if (i > 0) result += inside[i].position.y() == inside[i - 1].position.y() ? QLatin1Char('\t') : QLatin1Char('\n');
+        result += withoutTrailingBlanks(inside[i].text);
+    }
+    return result;
+}
+
+// Bresenham's line, both end points included; the 16-bit line style is read from its top bit.
+void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    int phase = 0;
+    QPoint point = from;
+    for (;;) {
+        if ((m_lineStyle >> (15 - phase)) & 1u) plot(point);
+        phase = (phase + 1) % 16;
+        if (point == to) break;
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            point.rx() += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            point.ry() += sy;
+        }
+    }
+}
+
+void SurfaceCanvas::plot(QPoint point) {
+    if (m_clip.contains(point)) m_image.setPixel(point, toColor(m_color).rgb());
+}
+
+// The current colour with the line style turned into a dash pattern of on and off runs.
+QPen SurfaceCanvas::outlinePen() const {
+    QPen pen(toColor(m_color), 1);
+    if (m_lineStyle == 0xFFFF) return pen;
+    if (m_lineStyle == 0) return QPen(Qt::NoPen);
+    int start = 0;
+    while (!((m_lineStyle >> (15 - start)) & 1u)) ++start;
+    QList<qreal> runs;
+    bool on = true;
+    int length = 0;
+    for (int i = 0; i < 16; ++i) {
+        const bool bit = (m_lineStyle >> (15 - (start + i) % 16)) & 1u;
+        if (bit != on) {
+            runs.append(length);
+            on = bit;
+            length = 0;
+        }
+        ++length;
+    }
+    runs.append(length);
+    if (runs.size() % 2 == 1) runs.append(0);
+    pen.setDashPattern(runs);
+    pen.setDashOffset(-start);
+    return pen;
+}
+
+}  // namespace korvel
