@@ -49,7 +49,7 @@ void SurfaceCanvas::configure(const WINDOW_CONFIG& config) {
     const QImage previous = m_image;
     m_config = config;
     m_image = QImage(std::max<int>(1, config.pixel_width), std::max<int>(1, config.pixel_height), QImage::Format_RGB32);
-    m_image.fill(toColor(m_background));
+    m_image.fill(toColor(m_background.rgb()));
     if (!previous.isNull()) {
         QPainter painter(&m_image);
         painter.drawImage(0, 0, previous);
@@ -61,12 +61,9 @@ void SurfaceCanvas::configure(const WINDOW_CONFIG& config) {
 void SurfaceCanvas::resetDrawingState() {
     m_position = QPoint();
     m_font = textBufferFont();
-    m_colorIndex = 15;
-    m_color = PALETTE[15];
-    m_textColorIndex = 15;
-    m_textColor = PALETTE[15];
-    m_backgroundIndex = 0;
-    m_background = PALETTE[0];
+    m_color = ColourSetting(15);
+    m_textColor = ColourSetting(15, 255);
+    m_background = ColourSetting(0);
     m_lineStyle = 0xFFFF;
     m_clip = m_image.rect();
 }
@@ -77,49 +74,22 @@ TEXT_POSITION SurfaceCanvas::moveTo(int x, int y) {
     return previous;
 }
 
-int SurfaceCanvas::setColor(int index) {
-    const int previous = m_colorIndex;
-    m_colorIndex = CLIP_PALETTE_INDEX(index);
-    m_color = PALETTE[m_colorIndex];
-    return previous;
-}
+int SurfaceCanvas::setColor(int index) { return m_color.setIndex(index); }
 
-RGB_VALUE SurfaceCanvas::setColorRgb(RGB_VALUE value) {
-    const RGB_VALUE previous = m_color;
-    m_color = value & 0xFFFFFF;
-    return previous;
-}
+RGB_VALUE SurfaceCanvas::setColorRgb(RGB_VALUE value) { return m_color.setRgb(value); }
 
-int SurfaceCanvas::setTextColor(int index) {
-    const int previous = m_textColorIndex;
-    m_textColorIndex = CLIP_PALETTE_INDEX(index);
-    m_textColor = PALETTE[m_textColorIndex];
-    return previous;
-}
+int SurfaceCanvas::setTextColor(int index) { return m_textColor.setIndex(index); }
 
-RGB_VALUE SurfaceCanvas::setTextColorRgb(RGB_VALUE value) {
-    const RGB_VALUE previous = m_textColor;
-    m_textColor = value & 0xFFFFFF;
-    return previous;
-}
+RGB_VALUE SurfaceCanvas::setTextColorRgb(RGB_VALUE value) { return m_textColor.setRgb(value); }
 
-int SurfaceCanvas::setBackground(int index) {
-    const int previous = m_backgroundIndex;
-    m_backgroundIndex = CLIP_PALETTE_INDEX(index);
-    m_background = PALETTE[m_backgroundIndex];
-    return previous;
-}
+int SurfaceCanvas::setBackground(int index) { return m_background.setIndex(index); }
 
-RGB_VALUE SurfaceCanvas::setBackgroundRgb(RGB_VALUE value) {
-    const RGB_VALUE previous = m_background;
-    m_background = value & 0xFFFFFF;
-    return previous;
-}
+RGB_VALUE SurfaceCanvas::setBackgroundRgb(RGB_VALUE value) { return m_background.setRgb(value); }
 
 void SurfaceCanvas::setClipRect(int x1, int y1, int x2, int y2) { m_clip = spanned(x1, y1, x2, y2) & m_image.rect(); }
 
 void SurfaceCanvas::clear() {
-    m_image.fill(toColor(m_background));
+    m_image.fill(toColor(m_background.rgb()));
     m_texts.clear();
     m_lines.clear();
 }
@@ -128,7 +98,7 @@ void SurfaceCanvas::drawText(const QString& text) {
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setFont(m_font);
-    painter.setPen(toColor(m_color));
+    painter.setPen(toColor(m_color.rgb()));
     painter.drawText(m_position + QPoint(0, QFontMetrics(m_font, &m_image).ascent()), text);
     m_texts.push_back({m_position, text});
 }
@@ -140,9 +110,9 @@ void SurfaceCanvas::writeLine(const QString& text) {
     const QPoint origin(0, static_cast<int>(m_lines.size()) * CELL_HEIGHT);
     const QFont font = textBufferFont();
     QPainter painter(&m_image);
-    painter.fillRect(QRect(origin, QSize(m_image.width(), CELL_HEIGHT)), toColor(m_background));
+    painter.fillRect(QRect(origin, QSize(m_image.width(), CELL_HEIGHT)), toColor(m_background.rgb()));
     painter.setFont(font);
-    painter.setPen(toColor(m_textColor));
+    painter.setPen(toColor(m_textColor.rgb()));
     painter.drawText(origin + QPoint(0, QFontMetrics(font, &m_image).ascent()), text);
     m_lines.append(text);
     m_texts.push_back({origin, text});
@@ -150,7 +120,7 @@ void SurfaceCanvas::writeLine(const QString& text) {
 
 void SurfaceCanvas::scrollTextUp() {
     const QImage shifted = m_image.copy(0, CELL_HEIGHT, m_image.width(), m_image.height() - CELL_HEIGHT);
-    m_image.fill(toColor(m_background));
+    m_image.fill(toColor(m_background.rgb()));
     QPainter(&m_image).drawImage(0, 0, shifted);
     m_lines.removeFirst();
     for (PlacedText& placed : m_texts) placed.position.ry() -= CELL_HEIGHT;
@@ -160,7 +130,7 @@ void SurfaceCanvas::scrollTextUp() {
 bool SurfaceCanvas::rectangle(int mode, int x1, int y1, int x2, int y2) {
     const QRect area = spanned(x1, y1, x2, y2);
     if (mode == 3) {
-        QPainter(&m_image).fillRect(area & m_clip, toColor(m_color));
+        QPainter(&m_image).fillRect(area & m_clip, toColor(m_color.rgb()));
         return true;
     }
     if (mode != 2) return false;
@@ -183,7 +153,7 @@ bool SurfaceCanvas::ellipse(int mode, int x1, int y1, int x2, int y2) {
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setPen(outlinePen());
-    if (mode == 3) painter.setBrush(toColor(m_color));
+    if (mode == 3) painter.setBrush(toColor(m_color.rgb()));
     painter.drawEllipse(QRect(area.topLeft(), QSize(area.width() - 1, area.height() - 1)));
     return true;
 }
@@ -193,8 +163,8 @@ bool SurfaceCanvas::polygon(int mode, const QPolygon& points) {
     if (mode == 3) {
         QPainter painter(&m_image);
         painter.setClipRect(m_clip);
-        painter.setPen(toColor(m_color));
-        painter.setBrush(toColor(m_color));
+        painter.setPen(toColor(m_color.rgb()));
+        painter.setBrush(toColor(m_color.rgb()));
         painter.drawPolygon(points);
         return true;
     }
@@ -243,12 +213,12 @@ void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
 }
 
 void SurfaceCanvas::plot(QPoint point) {
-    if (m_clip.contains(point)) m_image.setPixel(point, toColor(m_color).rgb());
+    if (m_clip.contains(point)) m_image.setPixel(point, toColor(m_color.rgb()).rgb());
 }
 
 // The current colour with the line style turned into a dash pattern of on and off runs.
 QPen SurfaceCanvas::outlinePen() const {
-    QPen pen(toColor(m_color), 1);
+    QPen pen(toColor(m_color.rgb()), 1);
     if (m_lineStyle == 0xFFFF) return pen;
     if (m_lineStyle == 0) return QPen(Qt::NoPen);
     int start = 0;

@@ -2,6 +2,7 @@
 // The drawing surface of one child window: its image, its text buffer and the drawing state
 // the routines set (position, font, colours, line style, clip). Pure drawing; no widget.
 
+#include "present/window/colour_setting.h"
 #include "present/window/window_records.h"
 
 #include <QColor>
@@ -68,12 +69,9 @@ private:
     QImage m_image;
     QPoint m_position;
     QFont m_font;
-    int m_colorIndex = 15;
-    RGB_VALUE m_color = PALETTE[15];
-    int m_textColorIndex = 15;
-    RGB_VALUE m_textColor = PALETTE[15];
-    int m_backgroundIndex = 0;
-    RGB_VALUE m_background = PALETTE[0];
+    ColourSetting m_color{15};
+    ColourSetting m_textColor{15, 255};
+    ColourSetting m_background{0};
     unsigned m_lineStyle = 0xFFFF;
     QRect m_clip;
     std::vector<PlacedText> m_texts;

@@ -4,18 +4,11 @@
 
 namespace korvel {
 
-std::string colourName(const ScriptedColour& colour) {
-    if (colour.by_index) return std::to_string(colour.index);
+std::string colourName(const ColourSetting& colour) {
+    if (colour.byIndex()) return std::to_string(colour.index());
     char name[8];
-    std::snprintf(name, sizeof name, "#%02x%02x%02x", RED_OF(colour.rgb), GREEN_OF(colour.rgb), BLUE_OF(colour.rgb));
+    std::snprintf(name, sizeof name, "#%02x%02x%02x", RED_OF(colour.rgb()), GREEN_OF(colour.rgb()), BLUE_OF(colour.rgb()));
     return name;
-}
-
-int paletteIndexOf(const ScriptedColour& colour) {
-    if (colour.by_index) return colour.index;
-    for (int index = 0; index < 16; ++index)
-        if (PALETTE[index] == colour.rgb) return index;
-    return 0;
 }
 
 }  // namespace korvel

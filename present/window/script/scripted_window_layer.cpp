@@ -322,47 +322,23 @@ int ScriptedWindowLayer::textWidth(const std::string& text) {
     return characters * CELL_WIDTH;
 }
 
-int ScriptedWindowLayer::setColor(int index) {
-    ScriptedWindow& target = active();
-    const int previous = paletteIndexOf(target.colour);
-    target.colour = ScriptedColour::ofIndex(CLIP_PALETTE_INDEX(index));
-    return previous;
-}
+int ScriptedWindowLayer::setColor(int index) { return active().colour.setIndex(index); }
 
-RGB_VALUE ScriptedWindowLayer::setColorRgb(RGB_VALUE value) {
-    ScriptedWindow& target = active();
-    const RGB_VALUE previous = target.colour.rgb;
-    target.colour = ScriptedColour::ofRgb(value);
-    return previous;
-}
+RGB_VALUE ScriptedWindowLayer::setColorRgb(RGB_VALUE value) { return active().colour.setRgb(value); }
 
-int ScriptedWindowLayer::setTextColor(int index) {
-    ScriptedWindow& target = active();
-    const int previous = target.text_colour.by_index ? target.text_colour.index : paletteIndexOf(target.text_colour);
-    target.text_colour = ScriptedColour::ofIndex(std::clamp(index, 0, 255));
-    return previous;
-}
+int ScriptedWindowLayer::setTextColor(int index) { return active().text_colour.setIndex(index); }
 
-RGB_VALUE ScriptedWindowLayer::setTextColorRgb(RGB_VALUE value) {
-    ScriptedWindow& target = active();
-    const RGB_VALUE previous = target.text_colour.rgb;
-    target.text_colour = ScriptedColour::ofRgb(value);
-    return previous;
-}
+RGB_VALUE ScriptedWindowLayer::setTextColorRgb(RGB_VALUE value) { return active().text_colour.setRgb(value); }
 
 int ScriptedWindowLayer::setBackground(int index) {
-    ScriptedWindow& target = active();
-    const int previous = paletteIndexOf(target.background);
-    target.background = ScriptedColour::ofIndex(CLIP_PALETTE_INDEX(index));
-    record("background " + activeName() + ' ' + colourName(target.background));
+    const int previous = active().background.setIndex(index);
+    record("background " + activeName() + ' ' + colourName(active().background));
     return previous;
 }
 
 RGB_VALUE ScriptedWindowLayer::setBackgroundRgb(RGB_VALUE value) {
-    ScriptedWindow& target = active();
-    const RGB_VALUE previous = target.background.rgb;
-    target.background = ScriptedColour::ofRgb(value);
-    record("background " + activeName() + ' ' + colourName(target.background));
+    const RGB_VALUE previous = active().background.setRgb(value);
+    record("background " + activeName() + ' ' + colourName(active().background));
     return previous;
 }
 
