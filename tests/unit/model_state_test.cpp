@@ -20,13 +20,18 @@ TEST(ModelStateTest, MarkerValuesAreSinglePrecision) {
     EXPECT_EQ(1234567.875, static_cast<double>(MISSING_VALUE));
 }
 
-TEST(ModelStateTest, StartValues) {
+// The flags that "&Close datafile" returns to their values at program start.
+void expectFileFlagsAtStartValues() {
     EXPECT_FALSE(DATAFILE_OPEN);
     EXPECT_FALSE(DATA_READ);
     EXPECT_TRUE(X_HOLDS_P);
     EXPECT_TRUE(P_FROM_FILE);
     EXPECT_FALSE(CONTROL_SOLVED);
     EXPECT_FALSE(Q_GRAPH_MODE);
+}
+
+TEST(ModelStateTest, StartValues) {
+    expectFileFlagsAtStartValues();
     EXPECT_FALSE(I_MINUS_P_SINGULAR);
     EXPECT_FALSE(WAITING_FOR_ENTER.load());
     EXPECT_EQ(10, INDICATIONS_WINDOW);
@@ -69,12 +74,7 @@ TEST(ModelStateTest, ResetReturnsFlagsToStartValuesButKeepsData) {
 
     RESET_MODEL_FLAGS();
 
-    EXPECT_FALSE(DATAFILE_OPEN);
-    EXPECT_FALSE(DATA_READ);
-    EXPECT_TRUE(X_HOLDS_P);
-    EXPECT_TRUE(P_FROM_FILE);
-    EXPECT_FALSE(CONTROL_SOLVED);
-    EXPECT_FALSE(Q_GRAPH_MODE);
+    expectFileFlagsAtStartValues();
     EXPECT_TRUE(I_MINUS_P_SINGULAR);  // belongs to the latest inversion, not to the file
     EXPECT_TRUE(WAITING_FOR_ENTER.load());
     EXPECT_EQ(7.0f, MATRIX_X(2, 2));
