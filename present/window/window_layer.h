@@ -103,6 +103,10 @@ public:
     // Working files: told so that what the program does in the working directory can be seen.
     virtual void fileCreated(const std::string& name) = 0;
     virtual void fileDeleted(const std::string& name) = 0;
+
+    // A result-table page is about to be drawn; nullptr once its texts and boxes are. A layer
+    // that records may stand the page for them; one that draws needs nothing more.
+    virtual void tablePage(const TABLE_PAGE*) {}
 };
 
 // The installed layer. Installed once at start, before any routine runs.
@@ -180,6 +184,9 @@ inline void SET_MENU_ITEM_FLAGS(int menu, int item, int flags) { LAYER().setMenu
 // Date
 inline DATE_TIME CURRENT_DATE_TIME() { return LAYER().currentDateTime(); }
 inline std::string FORMAT_DATE(const DATE_TIME& when) { return LAYER().formatDate(when); }
+
+// Result-table pages
+inline void TELL_TABLE_PAGE(const TABLE_PAGE* page) { LAYER().tablePage(page); }
 
 // The standard command routines, for binding to menu entries.
 void WIN_NONE(bool checked);

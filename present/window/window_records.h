@@ -167,6 +167,17 @@ enum DialogCallbackKind : int {
 using MENU_ROUTINE = void (*)(bool checked);
 using DIALOG_CALLBACK = void (*)(DIALOG& dialog, int control_id, int callback_kind);
 
+// A result-table page as its routines built it: the texts without their trailing blanks, the
+// headings as drawn and each row's cells from the row label on.
+struct TABLE_PAGE {
+    int kind = 0;
+    std::string title;
+    std::string caption;
+    std::string subtitle;
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+};
+
 // The list-box index through which DIALOG_SET_COUNT sets the number of entries.
 inline constexpr int DIALOG_NUM_ITEMS = -13;
 

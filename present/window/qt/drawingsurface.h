@@ -35,6 +35,7 @@ public:
     void expectLine(LineHandler handler);
     bool isReadingLine() const { return static_cast<bool>(m_lineHandler); }
     void expectMouse(int mask, MouseHandler handler);
+    bool isWaitingForMouse() const { return static_cast<bool>(m_mouseHandler); }
     // Text delivered as if typed; a line end acts as Enter.
     void typeText(const QString& text);
 

@@ -68,6 +68,10 @@ double FontBook::averageCharWidth(const QFont& font) {
 }
 
 std::optional<std::pair<QFont, int>> FontBook::find(const std::string& descriptor) {
+    const auto known = std::find_if(m_known.begin(), m_known.end(),
+                                    [&](const KnownFont& font) { return font.descriptor == descriptor; });
+    if (known != m_known.end()) return std::pair{known->font, static_cast<int>(known - m_known.begin())};
+
     const FONT_REQUEST request = PARSE_FONT_DESCRIPTOR(descriptor);
     if (!request.valid) return std::nullopt;
     const std::optional<QString> face = installedFace(QString::fromStdString(request.face));
@@ -82,9 +86,8 @@ std::optional<std::pair<QFont, int>> FontBook::find(const std::string& descripto
         if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * request.width / natural)), 1, 4000));
     }
 
-    auto known = std::find(m_descriptors.begin(), m_descriptors.end(), descriptor);
-    if (known == m_descriptors.end()) known = m_descriptors.insert(m_descriptors.end(), descriptor);
-    return std::pair{font, static_cast<int>(known - m_descriptors.begin())};
+    m_known.push_back({descriptor, font});
+    return std::pair{font, static_cast<int>(m_known.size()) - 1};
 }
 
 }  // namespace korvel

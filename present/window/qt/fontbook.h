@@ -28,7 +28,13 @@ private:
     std::optional<QString> installedFace(const QString& face) const;
     static double averageCharWidth(const QFont& font);
 
-    std::vector<std::string> m_descriptors;
+    // Each descriptor is resolved once: a table page selects its cell font thousands of times,
+    // and asking the platform for the face each time would cost more than drawing the page.
+    struct KnownFont {
+        std::string descriptor;
+        QFont font;
+    };
+    std::vector<KnownFont> m_known;
 };
 
 }  // namespace korvel

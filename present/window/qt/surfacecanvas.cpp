@@ -195,9 +195,10 @@ void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
     const int sy = from.y() < to.y() ? 1 : -1;
     int error = dx + dy;
     int phase = 0;
+    const QRgb colour = toColor(m_color.rgb()).rgb();
     QPoint point = from;
     for (;;) {
-        if ((m_lineStyle >> (15 - phase)) & 1u) plot(point);
+        if ((m_lineStyle >> (15 - phase)) & 1u) plot(point, colour);
         phase = (phase + 1) % 16;
         if (point == to) break;
         const int doubled = 2 * error;
@@ -212,8 +213,8 @@ void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
     }
 }
 
-void SurfaceCanvas::plot(QPoint point) {
-    if (m_clip.contains(point)) m_image.setPixel(point, toColor(m_color.rgb()).rgb());
+void SurfaceCanvas::plot(QPoint point, QRgb colour) {
+    if (m_clip.contains(point)) m_image.setPixel(point, colour);
 }
 
 // The current colour with the line style turned into a dash pattern of on and off runs.

@@ -61,7 +61,7 @@ public:
 
 private:
     void plotLine(QPoint from, QPoint to);
-    void plot(QPoint point);
+    void plot(QPoint point, QRgb colour);
     QPen outlinePen() const;
     void scrollTextUp();
 

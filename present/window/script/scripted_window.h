@@ -22,6 +22,8 @@ struct ScriptedWindow {
     ColourSetting colour{15};
     ColourSetting text_colour{15, 255};
     ColourSetting background{0};
+    // While a result-table page is drawn, its record stands for its texts and boxes.
+    bool table_page = false;
 };
 
 }  // namespace korvel

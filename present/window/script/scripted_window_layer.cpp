@@ -310,6 +310,7 @@ TEXT_POSITION ScriptedWindowLayer::moveTo(int x, int y) {
 
 void ScriptedWindowLayer::drawText(const std::string& text) {
     const ScriptedWindow& target = active();
+    if (target.table_page) return;
     record("text " + activeName() + ' ' + std::to_string(target.position.x) + ' ' + std::to_string(target.position.y) +
            ' ' + quoted(target.font) + ' ' + colourName(target.colour) + ' ' + quoted(text));
 }
@@ -343,6 +344,7 @@ RGB_VALUE ScriptedWindowLayer::setBackgroundRgb(RGB_VALUE value) {
 }
 
 bool ScriptedWindowLayer::rectangle(int mode, double x1, double y1, double x2, double y2) {
+    if (active().table_page) return isDrawingMode(mode) && m_active >= 0;
     record("rectangle " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' + number(x1) +
            ' ' + number(y1) + ' ' + number(x2) + ' ' + number(y2));
     return isDrawingMode(mode) && m_active >= 0;
@@ -640,6 +642,23 @@ std::string ScriptedWindowLayer::formatDate(const DATE_TIME& when) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d/%02d/%04d", when.values[2], when.values[1], when.values[0]);
     return text;
+}
+
+// --- Result-table pages ---
+
+void ScriptedWindowLayer::tablePage(const TABLE_PAGE* page) {
+    active().table_page = page != nullptr;
+    if (page == nullptr) return;
+    record("page " + std::to_string(page->kind) + ' ' + quoted(page->title) + ' ' + quoted(page->caption) + ' ' +
+           quoted(page->subtitle));
+    std::string headings = "headings";
+    for (const std::string& heading : page->headings) headings += ' ' + quoted(heading);
+    record(headings);
+    for (const std::vector<std::string>& cells : page->rows) {
+        std::string row = "row";
+        for (const std::string& cell : cells) row += ' ' + quoted(cell);
+        record(row);
+    }
 }
 
 // --- Working files ---

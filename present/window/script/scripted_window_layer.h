@@ -116,7 +116,8 @@ public:
     void fileCreated(const std::string& name) override;
     void fileDeleted(const std::string& name) override;
 
-    // Result table pages will be told here as well, as page, headings and row lines.
+    // Result-table pages: recorded as page, headings and row lines.
+    void tablePage(const TABLE_PAGE* page) override;
 
 private:
     void record(const std::string& line) { m_transcript.record(line); }

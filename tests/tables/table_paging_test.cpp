@@ -1,0 +1,82 @@
+// Paging arithmetic and the page window's size by rows and columns.
+
+#include "present/tables/table_kinds.h"
+#include "present/tables/table_paging.h"
+
+#include <gtest/gtest.h>
+
+namespace korvel {
+namespace {
+
+TEST(PageSpansTest, RunsOfAtMostThePageSize) {
+    const std::vector<PageSpan> columns = PAGE_SPANS(25, PAGE_DATA_COLUMNS);
+    ASSERT_EQ(3u, columns.size());
+    EXPECT_EQ(1, columns[0].first);
+    EXPECT_EQ(11, columns[0].last());
+    EXPECT_EQ(12, columns[1].first);
+    EXPECT_EQ(22, columns[1].last());
+    EXPECT_EQ(23, columns[2].first);
+    EXPECT_EQ(3, columns[2].count);
+    EXPECT_EQ(1u, PAGE_SPANS(11, 11).size());
+    EXPECT_EQ(2u, PAGE_SPANS(12, 11).size());
+    EXPECT_TRUE(PAGE_SPANS(0, 20).empty());
+}
+
+TEST(PageTextRowsTest, StepsByPageRows) {
+    const int steps[][2] = {{1, 20},    {8, 20},    {9, 35},    {15, 35},   {16, 40},   {25, 40},
+                            {26, 55},   {35, 55},   {36, 70},   {45, 70},   {46, 90},   {65, 90},
+                            {66, 115},  {85, 115},  {86, 135},  {100, 135}, {101, 165}, {120, 165},
+                            {121, 183}, {140, 183}, {141, 208}, {150, 208}, {160, 208}, {161, 232},
+                            {180, 232}, {181, 257}, {200, 257}};
+    for (const auto& step : steps) EXPECT_EQ(step[1], PAGE_TEXT_ROWS(step[0])) << step[0] << " rows";
+}
+
+TEST(PageTextColumnsTest, StepsByPageColumns) {
+    const int steps[][2] = {{2, 80}, {5, 80}, {6, 95}, {8, 95}, {9, 105}, {10, 105}, {11, -1}, {12, -1}};
+    for (const auto& step : steps) EXPECT_EQ(step[1], PAGE_TEXT_COLUMNS(step[0])) << step[0] << " columns";
+}
+
+TEST(PromptXTest, ByPageColumnsAndLayout) {
+    const int positions[][2] = {{3, 50},  {4, 90},  {5, 132},  {6, 175},  {7, 218},
+                                {8, 258}, {9, 298}, {10, 310}, {11, 354}, {12, 385}};
+    for (const auto& position : positions) {
+        EXPECT_EQ(position[1], PROMPT_X(position[0], TableLayout::A)) << position[0] << " columns";
+        EXPECT_EQ(position[1], PROMPT_X(position[0], TableLayout::B)) << position[0] << " columns";
+    }
+    EXPECT_EQ(9, PROMPT_X(2, TableLayout::A));
+    EXPECT_EQ(12, PROMPT_X(2, TableLayout::B));
+}
+
+TEST(TableKindTest, LayoutRowsPerPageAndDateLine) {
+    EXPECT_EQ(TableLayout::A, TABLE_KIND(1).layout);
+    EXPECT_EQ(200, TABLE_KIND(1).rows_per_page);
+    EXPECT_EQ(200, TABLE_KIND(20).rows_per_page);
+    for (int kind : {7, 8, 9, 10, 13, 16, 17, 18, 19, 22}) {
+        EXPECT_EQ(TableLayout::B, TABLE_KIND(kind).layout) << "kind " << kind;
+        EXPECT_EQ(20, TABLE_KIND(kind).rows_per_page) << "kind " << kind;
+    }
+    EXPECT_TRUE(TABLE_KIND(20).named_rows);
+    EXPECT_TRUE(TABLE_KIND(22).named_rows);
+    EXPECT_FALSE(TABLE_KIND(13).named_rows);
+    EXPECT_FALSE(IS_TABLE_KIND(2));
+
+    struct Date {
+        int kind;
+        const char* label;
+        int label_x;
+        int date_x;
+    };
+    const Date dates[] = {{1, "   Date : ", 265, 364},
+                          {20, "    Date : ", 265, 364},
+                          {13, "    Date : ", 315, 415},
+                          {16, "    Date : ", 265, 364},
+                          {22, "            Date : ", 215, 315}};
+    for (const Date& date : dates) {
+        EXPECT_STREQ(date.label, DATE_LINE(date.kind).label) << "kind " << date.kind;
+        EXPECT_EQ(date.label_x, DATE_LINE(date.kind).label_x) << "kind " << date.kind;
+        EXPECT_EQ(date.date_x, DATE_LINE(date.kind).date_x) << "kind " << date.kind;
+    }
+}
+
+}  // namespace
+}  // namespace korvel
