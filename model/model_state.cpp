@@ -17,6 +17,9 @@ Vector<Label, MAX_ROWS> ROW_LABELS;
 Vector<Label, MAX_STAGES> COLUMN_LABELS;
 Vector<int32_t, MAX_ROWS> ROW_NUMBERS;
 
+Vector<Label, MAX_STAGES + 1> X_SERIES_NAMES;
+Vector<Label, MAX_STAGES + 1> W_SERIES_NAMES;
+
 FixedText<PATH_LENGTH> DATAFILE_NAME;
 int32_t DATA_UNIT = 0;  // set to DATA_CHANNEL by the main routine after the opening screen
 int32_t INDICATIONS_WINDOW = INDICATIONS_CHANNEL;

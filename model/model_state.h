@@ -48,6 +48,10 @@ extern Vector<Label, MAX_ROWS> ROW_LABELS;
 extern Vector<Label, MAX_STAGES> COLUMN_LABELS;
 extern Vector<int32_t, MAX_ROWS> ROW_NUMBERS;
 
+// Series names of the graphs: one per stage, then the total
+extern Vector<Label, MAX_STAGES + 1> X_SERIES_NAMES;
+extern Vector<Label, MAX_STAGES + 1> W_SERIES_NAMES;
+
 // Files and windows
 extern FixedText<PATH_LENGTH> DATAFILE_NAME;
 extern int32_t DATA_UNIT;

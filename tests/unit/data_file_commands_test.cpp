@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -22,7 +24,7 @@ protected:
     void SetUp() override {
         INSTALL_LAYER(&m_layer);
         DATA_UNIT = DATA_CHANNEL;
-        m_path = ::testing::TempDir() + "korvel_data_file_test.d";
+        m_path = ::testing::TempDir() + "korvel_data_file_test_" + std::to_string(::getpid()) + ".d";
         std::ofstream(m_path) << "2 10\n";
     }
     void TearDown() override {

@@ -1,0 +1,177 @@
+// One read operation at a time on a file held in memory: what lands in each destination,
+// the status, and where the next operation will start.
+
+#include "model/free_format_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace korvel {
+namespace {
+
+constexpr double UNTOUCHED = -7.0;  // every destination holds this before the read
+
+struct ReaderCase {
+    const char* name;
+    std::string text;
+    std::string kinds;           // one letter per destination: 'i' integer, 'r' real
+    ReadStatus status;
+    std::vector<double> values;  // every destination after the read
+    std::string rest;            // what the file still holds for the next operation
+};
+
+const char* statusName(ReadStatus status) {
+    switch (status) {
+    case ReadStatus::Ok: return "Ok";
+    case ReadStatus::BadValue: return "BadValue";
+    case ReadStatus::EndOfFile: return "EndOfFile";
+    }
+    return "?";
+}
+
+const std::vector<ReaderCase> CASES = {
+    // Separators
+    {"blanks", "1 2   3\n", "rrr", ReadStatus::Ok, {1, 2, 3}, ""},
+    {"commas with and without blanks", "1 , 2,3 ,4\n", "rrrr", ReadStatus::Ok, {1, 2, 3, 4}, ""},
+    {"tabs and a carriage return", "1\t2\r\nnext\n", "rr", ReadStatus::Ok, {1, 2}, "next\n"},
+    {"blank lines before the values", "\n  \n5 6\n", "ii", ReadStatus::Ok, {5, 6}, ""},
+    {"last line without a line end", "1 2", "rr", ReadStatus::Ok, {1, 2}, ""},
+    // Continuation lines and the rest of the last line
+    {"continuation lines", "1 2\n3\n4 5 6\nnext\n", "rrrr", ReadStatus::Ok, {1, 2, 3, 4}, "next\n"},
+    {"comment after the last value", "7 12   seven grades\n300\n", "ii", ReadStatus::Ok, {7, 12}, "300\n"},
+    {"a comment needs the values before it", "3 20 and then words\n", "iii", ReadStatus::BadValue, {3, 20, UNTOUCHED}, ""},
+    {"each operation takes whole lines", "1 2 3\n4 5\n", "r", ReadStatus::Ok, {1}, "4 5\n"},
+    // Repeats
+    {"r*v", "3*0.5 2\n", "rrrr", ReadStatus::Ok, {0.5, 0.5, 0.5, 2}, ""},
+    {"r*v in a comma list", "30, 2*0, 0\n", "rrrr", ReadStatus::Ok, {30, 0, 0, 0}, ""},
+    {"r*v over kinds", "2*4\n", "ir", ReadStatus::Ok, {4, 4}, ""},
+    {"r*v past the last destination", "5*1 9\nnext\n", "rr", ReadStatus::Ok, {1, 1}, "next\n"},
+    {"r* stands for nulls", "2* 9\n", "rrr", ReadStatus::Ok, {UNTOUCHED, UNTOUCHED, 9}, ""},
+    {"zero repeat", "0*5\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"signed repeat", "-2*5\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
+    {"repeat without count", "*5\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"repeated repeat", "2*3*4\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
+    {"repeat of a bad value", "2*x\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
+    // Slash
+    {"slash ends the operation", "1 2 / 3\n4\n", "rrrr", ReadStatus::Ok, {1, 2, UNTOUCHED, UNTOUCHED}, "4\n"},
+    {"slash on a continuation line", "1\n/\n5\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, UNTOUCHED}, "5\n"},
+    {"slash after a comma", "1,/\n", "rr", ReadStatus::Ok, {1, UNTOUCHED}, ""},
+    {"slash first", "/ 1 2\n3\n", "rr", ReadStatus::Ok, {UNTOUCHED, UNTOUCHED}, "3\n"},
+    // Null values
+    {"two commas", "1,,3\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, 3}, ""},
+    {"two commas with blanks between", "1, ,3\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, 3}, ""},
+    {"comma first", ",2\n", "rr", ReadStatus::Ok, {UNTOUCHED, 2}, ""},
+    {"two commas first", ",,3\n", "iii", ReadStatus::Ok, {UNTOUCHED, UNTOUCHED, 3}, ""},
+    {"comma at a line end", "1,\n3\n", "rr", ReadStatus::Ok, {1, 3}, ""},
+    {"comma at a line end, comma next line", "1,\n,3\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, 3}, ""},
+    {"comma after a line end", "1\n,3\n", "rr", ReadStatus::Ok, {1, 3}, ""},
+    // Reals
+    {"without a point", "5 -3 +2\n", "rrr", ReadStatus::Ok, {5, -3, 2}, ""},
+    {"points at either end", ".5 5. -.25\n", "rrr", ReadStatus::Ok, {0.5, 5, -0.25}, ""},
+    {"E and D exponents", "1.5D2 2d-1 3E+1 4e0 5.D1\n", "rrrrr", ReadStatus::Ok, {150, 0.2f, 30, 4, 50}, ""},
+    {"a lone point", ".\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"exponent without digits", "1E\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"exponent without a letter", "1.0+3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"two points", "1.2.3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"hexadecimal", "0x10\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"underflow gives zero", "1e-60\n", "r", ReadStatus::Ok, {0}, ""},
+    {"beyond 32 bits", "1e39\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"beyond 32 bits, negative", "-3.5D38\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"not a number", "nan\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"infinity", "inf\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    // Integers
+    {"signed integers", "+7 -12 007\n", "iii", ReadStatus::Ok, {7, -12, 7}, ""},
+    {"integer field holding 3.0", "3.0\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"integer field holding an exponent", "3e2\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"integer limits", "2147483647 -2147483648\n", "ii", ReadStatus::Ok, {2147483647, -2147483648.0}, ""},
+    {"integer beyond 32 bits", "2147483648\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    {"two signs", "+-5\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
+    // Failures keep what was read before them
+    {"word among the values", "1 x 3\n", "rrr", ReadStatus::BadValue, {1, UNTOUCHED, UNTOUCHED}, ""},
+    {"number glued to a word", "1 2abc\n", "rr", ReadStatus::BadValue, {1, UNTOUCHED}, ""},
+    {"end of file inside the operation", "1 2\n", "rrr", ReadStatus::EndOfFile, {1, 2, UNTOUCHED}, ""},
+    {"end of file after blank lines", "1\n\n\n", "rr", ReadStatus::EndOfFile, {1, UNTOUCHED}, ""},
+    {"empty file", "", "r", ReadStatus::EndOfFile, {UNTOUCHED}, ""},
+};
+
+class FreeFormatReaderTest : public ::testing::TestWithParam<ReaderCase> {};
+
+TEST_P(FreeFormatReaderTest, ReadsOneOperation) {
+    const ReaderCase& c = GetParam();
+    ASSERT_EQ(c.kinds.size(), c.values.size());
+    std::string text = c.text;
+    std::FILE* file = fmemopen(text.data(), text.size(), "r");
+    ASSERT_NE(nullptr, file);
+
+    std::vector<int32_t> integers(c.kinds.size(), static_cast<int32_t>(UNTOUCHED));
+    std::vector<float> reals(c.kinds.size(), static_cast<float>(UNTOUCHED));
+    std::vector<ReadTarget> targets;
+    for (size_t k = 0; k < c.kinds.size(); ++k) {
+        if (c.kinds[k] == 'i')
+            targets.emplace_back(integers[k]);
+        else
+            targets.emplace_back(reals[k]);
+    }
+
+    EXPECT_STREQ(statusName(c.status), statusName(READ_VALUES(file, targets)));
+    for (size_t k = 0; k < c.kinds.size(); ++k) {
+        if (c.kinds[k] == 'i')
+            EXPECT_EQ(static_cast<int32_t>(c.values[k]), integers[k]) << "destination " << k + 1;
+        else
+            EXPECT_EQ(static_cast<float>(c.values[k]), reals[k]) << "destination " << k + 1;
+    }
+    std::string rest;
+    for (int ch = std::getc(file); ch != EOF; ch = std::getc(file)) rest.push_back(static_cast<char>(ch));
+    EXPECT_EQ(c.rest, rest);
+    std::fclose(file);
+}
+
+std::string caseName(const ::testing::TestParamInfo<ReaderCase>& info) {
+    std::string name;
+    for (const char* p = info.param.name; *p != '\0'; ++p)
+        name.push_back(std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FreeFormatReaderTest, ::testing::ValuesIn(CASES), caseName);
+
+// The operations of a data file follow one another line by line.
+TEST(FreeFormatReaderSequence, GroupsOfADataFile) {
+    std::string text = "2 10   header\n80 10\n0 90\n10,10\n100 100\n5 5\n0\n";
+    std::FILE* file = fmemopen(text.data(), text.size(), "r");
+    ASSERT_NE(nullptr, file);
+    int32_t n = 0, t = 0;
+    float row1[2] = {}, row2[2] = {}, outflows[2] = {}, stocks[2] = {}, inflows[3] = {};
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{n, t}));
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{row1[0], row1[1]}));
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{row2[0], row2[1]}));
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{outflows[0], outflows[1]}));
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{stocks[0], stocks[1]}));
+    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{inflows[0], inflows[1], inflows[2]}));
+    EXPECT_EQ(ReadStatus::EndOfFile, READ_VALUES(file, std::vector<ReadTarget>{n}));
+    EXPECT_EQ(2, n);
+    EXPECT_EQ(10, t);
+    EXPECT_EQ(80.0f, row1[0]);
+    EXPECT_EQ(10.0f, row1[1]);
+    EXPECT_EQ(0.0f, row2[0]);
+    EXPECT_EQ(90.0f, row2[1]);
+    EXPECT_EQ(10.0f, outflows[1]);
+    EXPECT_EQ(100.0f, stocks[0]);
+    EXPECT_EQ(5.0f, inflows[1]);
+    EXPECT_EQ(0.0f, inflows[2]);
+    std::fclose(file);
+}
+
+// With no file there is nothing to read.
+TEST(FreeFormatReaderSequence, NoFileReadsAsEmpty) {
+    float value = 3.0f;
+    EXPECT_EQ(ReadStatus::EndOfFile, READ_VALUES(nullptr, std::vector<ReadTarget>{value}));
+    EXPECT_EQ(3.0f, value);
+}
+
+}  // namespace
+}  // namespace korvel
