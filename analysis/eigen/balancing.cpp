@@ -1,0 +1,138 @@
+#include "analysis/eigen/balancing.h"
+
+#include <cmath>
+#include <utility>
+
+namespace korvel {
+
+namespace {
+
+constexpr double RADIX = 16.0;
+constexpr double RADIX_SQUARED = RADIX * RADIX;
+constexpr double WORTHWHILE = 0.95;
+
+// Exchanges rows and columns j and m inside the parts the isolated ones leave non-zero.
+void exchange(WorkMatrix& a, int j, int m, int low, int high) {
+    if (j == m) return;
+    const int n = a.order();
+    for (int i = 1; i <= high; ++i) std::swap(a(i, j), a(i, m));
+    for (int i = low; i <= n; ++i) std::swap(a(j, i), a(m, i));
+}
+
+bool rowIsolates(const WorkMatrix& a, int j, int low, int high) {
+    for (int i = low; i <= high; ++i)
+        if (i != j && a(j, i) != 0.0) return false;
+    return true;
+}
+
+bool columnIsolates(const WorkMatrix& a, int j, int low, int high) {
+    for (int i = low; i <= high; ++i)
+        if (i != j && a(i, j) != 0.0) return false;
+    return true;
+}
+
+// Rows whose off-diagonal part in the block is zero go to the bottom; returns true when one
+// was moved.
+bool isolateRow(WorkMatrix& a, Balancing& b) {
+    for (int j = b.high; j >= b.low; --j) {
+        if (!rowIsolates(a, j, b.low, b.high)) continue;
+        exchange(a, j, b.high, b.low, b.high);
+        b.scale(b.high) = j;
+        --b.high;
+        return true;
+    }
+    return false;
+}
+
+// Columns whose off-diagonal part in the block is zero go to the left.
+bool isolateColumn(WorkMatrix& a, Balancing& b) {
+    for (int j = b.low; j <= b.high; ++j) {
+        if (!columnIsolates(a, j, b.low, b.high)) continue;
+        exchange(a, j, b.low, b.low, b.high);
+        b.scale(b.low) = j;
+        ++b.low;
+        return true;
+    }
+    return false;
+}
+
+void permute(WorkMatrix& a, Balancing& b) {
+    while (b.high >= 1 && isolateRow(a, b)) {
+    }
+    // A block of one element is balanced already.
+    if (b.high < 1) {
+        b.low = b.high = 1;
+        return;
+    }
+    while (b.low < b.high && isolateColumn(a, b)) {
+    }
+}
+
+// The power of 16 that best evens out row i and column i, or 1 when nothing is gained.
+double scaleFactor(double column_norm, double row_norm) {
+    if (!(column_norm > 0.0 && row_norm > 0.0 && std::isfinite(column_norm) && std::isfinite(row_norm)))
+        return 1.0;
+    const double sum = column_norm + row_norm;
+    double c = column_norm;
+    double f = 1.0;
+    while (c < row_norm / RADIX) {
+        f *= RADIX;
+        c *= RADIX_SQUARED;
+    }
+    while (c >= row_norm * RADIX) {
+        f /= RADIX;
+        c /= RADIX_SQUARED;
+    }
+    return (c + row_norm) / f < WORTHWHILE * sum ? f : 1.0;
+}
+
+// One sweep over the block; returns true when it scaled anything.
+bool scaleSweep(WorkMatrix& a, Balancing& b) {
+    const int n = a.order();
+    bool changed = false;
+    for (int i = b.low; i <= b.high; ++i) {
+        double column_norm = 0.0;
+        double row_norm = 0.0;
+        for (int j = b.low; j <= b.high; ++j) {
+            if (j == i) continue;
+            column_norm += std::abs(a(j, i));
+            row_norm += std::abs(a(i, j));
+        }
+        const double f = scaleFactor(column_norm, row_norm);
+        if (f == 1.0) continue;
+        b.scale(i) *= f;
+        changed = true;
+        for (int j = b.low; j <= n; ++j) a(i, j) /= f;
+        for (int j = 1; j <= b.high; ++j) a(j, i) *= f;
+    }
+    return changed;
+}
+
+}  // namespace
+
+Balancing BALANCE(WorkMatrix& a) {
+    const int n = a.order();
+    Balancing b{1, n, WorkVector<double>(n)};
+    for (int i = 1; i <= n; ++i) b.scale(i) = 1.0;
+    permute(a, b);
+    if (b.low < b.high)
+        while (scaleSweep(a, b)) {
+        }
+    return b;
+}
+
+void BACK_TRANSFORM_BALANCING(const Balancing& b, WorkMatrix& vectors) {
+    const int n = vectors.order();
+    for (int i = b.low; i <= b.high; ++i)
+        for (int j = 1; j <= n; ++j) vectors(i, j) *= b.scale(i);
+    // The exchanges in the reverse order of their making: the columns', then the rows'.
+    const auto exchangeRows = [&](int i) {
+        const int m = static_cast<int>(b.scale(i));
+        if (m == i) return;
+        for (int j = 1; j <= n; ++j) std::swap(vectors(i, j), vectors(m, j));
+    };
+    for (int i = b.low - 1; i >= 1; --i) exchangeRows(i);
+    for (int i = b.high + 1; i <= n; ++i) exchangeRows(i);
+}
+
+}  // namespace korvel

@@ -1,0 +1,22 @@
+#pragma once
+// Balancing: rows and columns that isolate an eigenvalue are permuted out of the way, and the
+// rest is scaled by powers of 16 so that rows and columns have comparable norms. Both change
+// the eigenvectors, not the eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
+
+#include "analysis/eigen/work_arrays.h"
+
+namespace korvel {
+
+struct Balancing {
+    int low = 1;   // the block low..high is left to the iteration
+    int high = 1;
+    // For j outside low..high, the row and column exchanged with j; inside, its scale factor.
+    WorkVector<double> scale;
+};
+
+Balancing BALANCE(WorkMatrix& a);
+
+// Multiplies row i of `vectors` by the scale factor of i, then undoes the exchanges.
+void BACK_TRANSFORM_BALANCING(const Balancing& balancing, WorkMatrix& vectors);
+
+}  // namespace korvel

@@ -1,0 +1,86 @@
+// Balancing on small matrices worked out by hand.
+
+#include "analysis/eigen/balancing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace korvel {
+namespace {
+
+WorkMatrix fromRows(const std::vector<std::vector<double>>& rows) {
+    WorkMatrix a(static_cast<int>(rows.size()));
+    for (int i = 1; i <= a.order(); ++i)
+        for (int j = 1; j <= a.order(); ++j) a(i, j) = rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)];
+    return a;
+}
+
+void expectMatrix(const std::vector<std::vector<double>>& expected, const WorkMatrix& a) {
+    for (int i = 1; i <= a.order(); ++i)
+        for (int j = 1; j <= a.order(); ++j)
+            EXPECT_EQ(expected[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)], a(i, j))
+                << "element (" << i << ", " << j << ")";
+}
+
+// Row 1 has no off-diagonal element: its root 1 goes to the bottom by exchanging 1 and 3.
+TEST(BalancingTest, IsolatedRowMovesToTheBottom) {
+    WorkMatrix a = fromRows({{1, 0, 0}, {2, 3, 4}, {5, 6, 7}});
+    const Balancing b = BALANCE(a);
+    EXPECT_EQ(1, b.low);
+    EXPECT_EQ(2, b.high);
+    expectMatrix({{7, 6, 5}, {4, 3, 2}, {0, 0, 1}}, a);
+    EXPECT_EQ(1.0, b.scale(3));  // exchanged with row 1
+}
+
+// Column 1 holds 1/4096 against 4096 in row 1 gives f = 16³ = 4096, after which
+// both off-diagonal elements are 1. Undoing it scales row 1 of the vectors by 4096.
+TEST(BalancingTest, ScalingByPowersOfSixteen) {
+    WorkMatrix a = fromRows({{1, 4096}, {1.0 / 4096, 1}});
+    const Balancing b = BALANCE(a);
+    EXPECT_EQ(1, b.low);
+    EXPECT_EQ(2, b.high);
+    expectMatrix({{1, 1}, {1, 1}}, a);
+    EXPECT_EQ(4096.0, b.scale(1));
+    EXPECT_EQ(1.0, b.scale(2));
+
+    WorkMatrix vectors(2);
+    vectors.setIdentity();
+    BACK_TRANSFORM_BALANCING(b, vectors);
+    expectMatrix({{4096, 0}, {0, 1}}, vectors);
+}
+
+// The 0.95 test at its boundary. Column 1 holds 1 against 16.5 or 17 in row 1: f = 16 would
+// make the sum 16 + 16.5/16 = 17.03, under 5 % below 17.5, so it is not taken; with 17 it is
+// 16 + 17/16 = 17.06 against 0.95 · 18 = 17.1, and row 1 is divided and column 1 multiplied by 16.
+TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
+    struct Case {
+        double element;
+        std::vector<std::vector<double>> balanced;
+        double scale;
+    };
+    const std::vector<Case> cases{
+        {16.5, {{1, 16.5}, {1, 1}}, 1.0},
+        {17.0, {{1, 1.0625}, {16, 1}}, 16.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.element);
+        WorkMatrix a = fromRows({{1, c.element}, {1, 1}});
+        const Balancing b = BALANCE(a);
+        expectMatrix(c.balanced, a);
+        EXPECT_EQ(c.scale, b.scale(1));
+        EXPECT_EQ(1.0, b.scale(2));
+    }
+}
+
+// Undoing the exchanges puts the vector rows back in their first order.
+TEST(BalancingTest, BackTransformUndoesTheExchanges) {
+    WorkMatrix a = fromRows({{1, 0, 0}, {2, 3, 4}, {5, 6, 7}});
+    const Balancing b = BALANCE(a);
+    WorkMatrix vectors = fromRows({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    BACK_TRANSFORM_BALANCING(b, vectors);
+    expectMatrix({{7, 8, 9}, {4, 5, 6}, {1, 2, 3}}, vectors);
+}
+
+}  // namespace
+}  // namespace korvel
