@@ -2,8 +2,7 @@
 
 namespace korvel {
 
-// The analysis is not built yet; its menu entries are bound to these routines already.
-void SHOWDATA(bool) {}
+// The projections are not built yet; their menu entries are bound to these routines already.
 void COMPUTE_PROJECTIONS_T(bool) {}
 void COMPUTE_PROJECTIONS_Q(bool) {}
 

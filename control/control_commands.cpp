@@ -2,8 +2,7 @@
 
 namespace korvel {
 
-// The control computations are not built yet; their menu entries are bound to these already.
-void SHOWI_A(bool) {}
+// The optimal control is not built yet; its menu entries are bound to these routines already.
 void OPTIMAL_CONTROL(bool) {}
 void GET_ESTIM_NAMES_FORPLOT(bool) {}
 

@@ -1,0 +1,23 @@
+#pragma once
+// The steps of "Sho&w details" (SHOWDATA), each on the shared model state and result table.
+
+namespace korvel {
+
+// The tables of X and of P need n + 2 columns.
+inline constexpr int MAX_DETAILS_STAGES = 53;
+
+// Clears the result table, numbers its rows and writes the stage labels of rows and columns.
+void LABEL_DETAILS_TABLE(int n);
+// Matrix X with the outflows, the inflows, row and column totals and an empty 2 x 2 corner.
+void FILL_COUNTS_TABLE(int n);
+// The stage whose row total in the counts table is zero (the first), or 0 when there is none.
+int STAGE_WITHOUT_PEOPLE(int n);
+// P(i, j) = X(i, j) / T(i), written over matrix X.
+void DERIVE_P_FROM_COUNTS(int n);
+// P, the initial conditions and the inflows, w* (kept in OUTFLOWS) and the rounded row check
+// totals; P is copied to MATRIX_P.
+void FILL_P_TABLE(int n);
+// The series names of the graphs.
+void NAME_SERIES(int n);
+
+}  // namespace korvel

@@ -1,0 +1,122 @@
+// GETMATRIXIMA: [I - P] from the P held in MATRIX_X, its inverse and the steady state.
+
+#include "analysis/i_minus_p.h"
+#include "analysis_fixture.h"
+
+#include <Eigen/Dense>
+
+#include <cmath>
+
+namespace korvel {
+namespace {
+
+using GetMatrixImaTest = AnalysisTest;
+
+void loadP(const Eigen::MatrixXf& p, const Eigen::VectorXf& inflows) {
+    STAGE_COUNT = static_cast<int32_t>(p.rows());
+    for (int i = 0; i < p.rows(); ++i) {
+        for (int j = 0; j < p.cols(); ++j) MATRIX_X(i + 1, j + 1) = p(i, j);
+        INFLOWS(i + 1) = inflows(i);
+    }
+}
+
+const std::string SINGULAR_MESSAGE = "msgbox 48 \" Singular matrix \" \" The matrix (\u0399 - P') is singular \" -> OK";
+
+// One stage staying with probability 0.8: [I - P] = [0.2], inverse [5], steady state
+// rnd(10 x 5) = 50.
+TEST_F(GetMatrixImaTest, OneStage) {
+    loadP(Eigen::MatrixXf::Constant(1, 1, 0.8f), Eigen::VectorXf::Constant(1, 10.0f));
+    Vector<float, MAX_STAGES> steady_state;
+    GETMATRIXIMA(1, steady_state, false);
+    EXPECT_FALSE(I_MINUS_P_SINGULAR);
+    EXPECT_FLOAT_EQ(0.2f, I_MINUS_P(1, 1));
+    EXPECT_FLOAT_EQ(5.0f, I_MINUS_P_INVERSE(1, 1));
+    EXPECT_EQ(50.0f, steady_state(1));
+    EXPECT_TRUE(linesStartingWith("msgbox").empty());
+}
+
+// Three stages, every one with outflows: both matrices agree with Eigen's in double rounded to
+// single, the inverse is non-negative, and each steady-state term is rounded before it is added.
+TEST_F(GetMatrixImaTest, ThreeStagesAgainstEigen) {
+    Eigen::MatrixXf p(3, 3);
+    p << 0.6f, 0.25f, 0.05f,
+         0.0f, 0.7f, 0.2f,
+         0.0f, 0.0f, 0.85f;
+    Eigen::VectorXf r(3);
+    r << 30.0f, 5.5f, 1.25f;
+    loadP(p, r);
+    Vector<float, MAX_STAGES> steady_state;
+    GETMATRIXIMA(3, steady_state, false);
+
+    const Eigen::MatrixXd i_minus_p = Eigen::MatrixXd::Identity(3, 3) - p.cast<double>();
+    const Eigen::MatrixXf expected_inverse = i_minus_p.inverse().cast<float>();
+    for (int i = 1; i <= 3; ++i) {
+        float expected_steady = 0.0f;
+        for (int j = 1; j <= 3; ++j) {
+            EXPECT_EQ(static_cast<float>(i_minus_p(i - 1, j - 1)), I_MINUS_P(i, j)) << i << "," << j;
+            EXPECT_NEAR(expected_inverse(i - 1, j - 1), I_MINUS_P_INVERSE(i, j), 2e-6f) << i << "," << j;
+            EXPECT_GE(I_MINUS_P_INVERSE(i, j), 0.0f);
+            expected_steady += std::round(r(j - 1) * expected_inverse(j - 1, i - 1));
+        }
+        EXPECT_EQ(expected_steady, steady_state(i)) << i;
+    }
+    // Beyond the model the matrices hold zeros.
+    EXPECT_EQ(0.0f, I_MINUS_P(4, 4));
+    EXPECT_EQ(0.0f, I_MINUS_P_INVERSE(1, 4));
+}
+
+// A stage nobody leaves: its row of [I - P] is zero, so the inversion fails with the singular
+// message, no inverse is kept and the steady state keeps its values.
+TEST_F(GetMatrixImaTest, StageNobodyLeavesIsSingular) {
+    Eigen::MatrixXf p(2, 2);
+    p << 0.5f, 0.3f,
+         0.0f, 1.0f;
+    loadP(p, Eigen::VectorXf::Constant(2, 10.0f));
+    Vector<float, MAX_STAGES> steady_state;
+    steady_state.fill(7.0f);
+    I_MINUS_P_INVERSE.fill(3.0f);
+    GETMATRIXIMA(2, steady_state, false);
+    EXPECT_TRUE(I_MINUS_P_SINGULAR);
+    EXPECT_EQ(std::vector<std::string>{SINGULAR_MESSAGE}, linesStartingWith("msgbox"));
+    EXPECT_FLOAT_EQ(0.5f, I_MINUS_P(1, 1));
+    EXPECT_FLOAT_EQ(-0.3f, I_MINUS_P(1, 2));
+    EXPECT_EQ(0.0f, I_MINUS_P(2, 2));
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(7.0f, steady_state(i));
+        for (int j = 1; j <= 2; ++j) EXPECT_EQ(0.0f, I_MINUS_P_INVERSE(i, j));
+    }
+}
+
+// The flag tells the latest inversion only; without the steady state asked for, the vector
+// is not touched.
+TEST_F(GetMatrixImaTest, FlagFollowsTheLatestInversion) {
+    I_MINUS_P_SINGULAR = true;
+    loadP(Eigen::MatrixXf::Constant(1, 1, 0.5f), Eigen::VectorXf::Constant(1, 4.0f));
+    Vector<float, MAX_STAGES> steady_state;
+    steady_state.fill(7.0f);
+    GETMATRIXIMA(1, steady_state, true);
+    EXPECT_FALSE(I_MINUS_P_SINGULAR);
+    EXPECT_FLOAT_EQ(2.0f, I_MINUS_P_INVERSE(1, 1));
+    EXPECT_EQ(7.0f, steady_state(1));
+    EXPECT_EQ((std::vector<std::string>{"file created XINVF", "file deleted XINVF"}), linesStartingWith("file "));
+}
+
+// Terms are rounded halves away from zero before they are summed: with the inverse
+// [[2, 1], [0, 2]] and r = (2.5, 1.25), stage 2 gets rnd(2.5) + rnd(2.5) = 6, not rnd(5) = 5.
+TEST_F(GetMatrixImaTest, SteadyStateRoundsEachTerm) {
+    for (float sign : {1.0f, -1.0f}) {
+        Eigen::MatrixXf p(2, 2);
+        p << 0.5f, 0.25f,
+             0.0f, 0.5f;
+        Eigen::VectorXf r(2);
+        r << 2.5f * sign, 1.25f * sign;
+        loadP(p, r);
+        Vector<float, MAX_STAGES> steady_state;
+        GETMATRIXIMA(2, steady_state, false);
+        EXPECT_EQ(5.0f * sign, steady_state(1));
+        EXPECT_EQ(6.0f * sign, steady_state(2));
+    }
+}
+
+}  // namespace
+}  // namespace korvel
