@@ -59,6 +59,16 @@ std::optional<QString> FontBook::installedFace(const QString& face) const {
     return std::nullopt;
 }
 
+// A requested height is the height of the character cell (ascent plus descent), as the
+// descriptors were laid out for; Qt's pixel size is the em, which is smaller than the cell.
+int FontBook::pixelSizeForCellHeight(const QFont& face, int cell_height) {
+    QFont probe(face);
+    probe.setPixelSize(100);
+    const QFontMetricsF metrics(probe);
+    const double cell = metrics.ascent() + metrics.descent();
+    return cell > 0 ? std::max(1, static_cast<int>(std::lround(cell_height * 100.0 / cell))) : cell_height;
+}
+
 double FontBook::averageCharWidth(const QFont& font) {
     const QFontMetricsF metrics(font);
     double total = 0;
@@ -78,9 +88,9 @@ std::optional<std::pair<QFont, int>> FontBook::find(const std::string& descripto
     if (!face) return std::nullopt;
 
     QFont font(*face);
-    if (request.height > 0) font.setPixelSize(request.height);
     font.setBold(request.bold);
     font.setItalic(request.italic);
+    if (request.height > 0) font.setPixelSize(pixelSizeForCellHeight(font, request.height));
     if (request.width > 0) {
         const double natural = averageCharWidth(font);
         if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * request.width / natural)), 1, 4000));

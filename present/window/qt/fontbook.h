@@ -26,6 +26,7 @@ public:
 
 private:
     std::optional<QString> installedFace(const QString& face) const;
+    static int pixelSizeForCellHeight(const QFont& face, int cell_height);
     static double averageCharWidth(const QFont& font);
 
     // Each descriptor is resolved once: a table page selects its cell font thousands of times,
