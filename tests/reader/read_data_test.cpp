@@ -68,6 +68,15 @@ protected:
 const std::string X_FILE = "2 10\n80 10\n0 90\n10 10\n100 100\n5 5 0\n";
 const std::string P_FILE = "2 10\n0.8 0.1\n0.0 0.9\n100 100\n0.5 0.5 10\n";
 
+// P_FILE read whole and taken for P.
+void expectPFileRead() {
+    EXPECT_TRUE(DATA_READ);
+    EXPECT_TRUE(X_HOLDS_P);
+    EXPECT_TRUE(P_FROM_FILE);
+    EXPECT_EQ(0.8f, MATRIX_X(1, 1));
+}
+
+
 TEST_F(ReadDataTest, MatrixXWithOutflows) {
     openFile(X_FILE);
     READ_DATA(false);
@@ -100,10 +109,7 @@ TEST_F(ReadDataTest, MatrixPWithoutOutflows) {
     openFile(P_FILE);
     READ_DATA(false);
 
-    EXPECT_TRUE(DATA_READ);
-    EXPECT_TRUE(X_HOLDS_P);
-    EXPECT_TRUE(P_FROM_FILE);
-    EXPECT_EQ(0.8f, MATRIX_X(1, 1));
+    expectPFileRead();
     EXPECT_EQ(0.9f, MATRIX_X(2, 2));
     EXPECT_EQ(UNTOUCHED, OUTFLOWS(1));
     EXPECT_EQ(100.0f, INITIAL_STOCKS(1));
@@ -270,10 +276,7 @@ TEST_F(ReadDataTest, CloseThenReadPFileGivesPAgain) {
     CLOSEFILECALL(true);
     openFile(P_FILE);
     READ_DATA(false);
-    EXPECT_TRUE(DATA_READ);
-    EXPECT_TRUE(X_HOLDS_P);
-    EXPECT_TRUE(P_FROM_FILE);
-    EXPECT_EQ(0.8f, MATRIX_X(1, 1));
+    expectPFileRead();
 }
 
 // A P file read after an X file failed, without closing in between, is still taken for P.
