@@ -18,6 +18,8 @@ inline constexpr int MAX_PERIODS = MAX_ROWS - 2;  // projection tables use rows 
 inline constexpr int LABEL_LENGTH = 20;
 inline constexpr int PATH_LENGTH = 512;
 inline constexpr int MESSAGE_LENGTH = 500;
+inline constexpr int MAX_GRAPH_POINTS = 200;
+inline constexpr int MAX_GRAPH_SERIES = 12;  // a graph from the projections needs N + 1 <= 12
 
 // Marker values
 inline constexpr float EMPTY_CELL = 123456789.0f;  // stored as 123456792.0
@@ -52,6 +54,17 @@ extern Vector<int32_t, MAX_ROWS> ROW_NUMBERS;
 extern Vector<Label, MAX_STAGES + 1> X_SERIES_NAMES;
 extern Vector<Label, MAX_STAGES + 1> W_SERIES_NAMES;
 
+// Projections: the steady state, the series of stocks and outflows (time row t, series k: the
+// stages, then the total), and the fixed-size model's matrix Q with its recruit distribution
+extern Vector<float, MAX_STAGES> STEADY_STATE;
+extern Matrix<float, MAX_ROWS, MAX_STAGES> STOCK_SERIES;
+extern Matrix<float, MAX_ROWS, MAX_STAGES> OUTFLOW_SERIES;
+extern Matrix<float, MAX_STAGES, MAX_STAGES> MATRIX_Q;
+extern Vector<float, MAX_STAGES> RECRUIT_DISTRIBUTION;
+
+// The points a graph command draws: point p of series s
+extern Matrix<float, MAX_GRAPH_POINTS, MAX_GRAPH_SERIES> GRAPH_VALUES;
+
 // Files and windows
 extern FixedText<PATH_LENGTH> DATAFILE_NAME;
 extern int32_t DATA_UNIT;
@@ -66,6 +79,8 @@ extern Logical X_HOLDS_P;
 extern Logical P_FROM_FILE;
 extern Logical CONTROL_SOLVED;
 extern Logical Q_GRAPH_MODE;
+extern Logical STOCK_GRAPH_REQUESTED;
+extern Logical OUTFLOW_GRAPH_REQUESTED;
 extern Logical I_MINUS_P_SINGULAR;
 // Written by the main routine's thread while the commands run on the layer's thread.
 extern std::atomic<bool> WAITING_FOR_ENTER;

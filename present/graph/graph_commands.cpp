@@ -6,5 +6,8 @@ namespace korvel {
 void PLOTSTOCK(bool) {}
 void PLOTWASTE(bool) {}
 void PLOTSTOCK_Q(bool) {}
+void PLOTVARCALL0(int) {}
+void GRAPHS(const GraphValues&, const GraphNames&, int, int, int, const FixedText<20>&, bool,
+            const FixedText<60>&, const FixedText<25>&) {}
 
 }  // namespace korvel
