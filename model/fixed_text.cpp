@@ -46,6 +46,12 @@ std::string TRIM_RIGHT(const std::string& text) {
     return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
+std::string TRIM_BLANKS(const std::string& text) {
+    const std::string before_zero = TEXT_BEFORE_ZERO(text);
+    const size_t first = before_zero.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : TRIM_RIGHT(before_zero.substr(first));
+}
+
 std::string RIGHT_ALIGNED(long long value, int width) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%*lld", width, value);

@@ -21,6 +21,9 @@ std::string TEXT_BEFORE_ZERO(const std::string& text);
 // `text` without trailing blanks.
 std::string TRIM_RIGHT(const std::string& text);
 
+// `text` up to its first zero byte, without leading and trailing blanks.
+std::string TRIM_BLANKS(const std::string& text);
+
 // `value` right-aligned in a field of `width` characters.
 std::string RIGHT_ALIGNED(long long value, int width);
 

@@ -4,6 +4,29 @@ namespace korvel {
 
 namespace {
 
+// The series, the title and the vertical-axis text of a graph.
+const DialogTemplate GRAPH_SERIES_DIALOG = {
+    111,
+    " Graphical presentation",
+    235,
+    208,
+    "System",
+    10,
+    {
+        {ControlKind::StaticText, -1, 7, 10, 140, 9, "Select one or more names  "},
+        {ControlKind::StaticText, -1, 7, 21, 140, 9, "(up to 8)  from the side list,"},
+        {ControlKind::StaticText, -1, 7, 32, 140, 9, "to be presented in the graph."},
+        {ControlKind::ListBox, 1005, 152, 7, 76, 96, "", true},
+        {ControlKind::StaticText, -1, 7, 108, 221, 9, "Type the main title of the graph,"},
+        {ControlKind::StaticText, -1, 7, 119, 221, 9, "and the indication  on the vertical axes."},
+        {ControlKind::EditField, 1006, 7, 132, 221, 13, ""},
+        {ControlKind::EditField, 1007, 7, 150, 130, 13, ""},
+        {ControlKind::StaticText, -1, 7, 170, 221, 9, "It is advisable to maximize the graph window, activating"},
+        {ControlKind::StaticText, -1, 7, 180, 221, 9, "the command \"Full screen\" of the menu {View}."},
+        {ControlKind::DefaultButton, 1, 178, 150, 50, 14, "O K"},
+    },
+};
+
 // The About box.
 const DialogTemplate ABOUT_BOX = {
     113,
@@ -20,7 +43,7 @@ const DialogTemplate ABOUT_BOX = {
     },
 };
 
-const DialogTemplate* const TEMPLATES[] = {&ABOUT_BOX};
+const DialogTemplate* const TEMPLATES[] = {&GRAPH_SERIES_DIALOG, &ABOUT_BOX};
 
 }  // namespace
 

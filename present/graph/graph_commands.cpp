@@ -1,13 +1,172 @@
 #include "present/graph/graph_commands.h"
 
+#include "model/messages.h"
+#include "present/graph/picked_names.h"
+#include "present/window/window_layer.h"
+
+#include <cassert>
+#include <vector>
+
 namespace korvel {
 
-// The graph requests are not built yet; their menu entries are bound to these already.
-void PLOTSTOCK(bool) {}
-void PLOTWASTE(bool) {}
-void PLOTSTOCK_Q(bool) {}
-void PLOTVARCALL0(int) {}
-void GRAPHS(const GraphValues&, const GraphNames&, int, int, int, const FixedText<20>&, bool,
-            const FixedText<60>&, const FixedText<25>&) {}
+FixedText<60> GRAPH_TITLE;
+FixedText<25> GRAPH_AXIS_TEXT;
+
+namespace {
+
+constexpr int GRAPH_DIALOG = 111;
+constexpr int NAME_LIST = 1005;
+constexpr int TITLE_FIELD = 1006;
+constexpr int AXIS_FIELD = 1007;
+constexpr int OK_BUTTON = 1;
+
+constexpr const char* NOTICE_FONT = "t'Arial'h19w8i";
+constexpr int NOTICE_PAUSE = 3200;
+constexpr const char* X_TITLE = "Time period t";
+
+struct Message {
+    const char* text;
+    const char* caption;
+    int style;
+};
+
+const Message NO_DATAFILE = {" Attention ! First you have to open the datafile ", " Datafile has not opened ",
+                             MB_EXCLAMATION};
+const Message NO_TEMPLATE = {" The relevant dialog box does not exist ", " The proper dialog box has not found ",
+                             MB_EXCLAMATION};
+const Message TOO_MANY = {"You have aske a graph of too many (>8) variables", "The graph is not going to be presented ",
+                          MB_INFORMATION};
+
+// The names picked in the dialog, in the order of the picks, while it is open.
+std::vector<Label> g_picks;
+
+// A message, then the wait for the right button in the indications window.
+void refuse(const Message& message) {
+    SHOW_MESSAGE(message.text, message.caption, message.style);
+    FOCUS_CHANNEL(INDICATIONS_WINDOW);
+    WAIT_MOUSE_EVENT(MOUSE_RIGHT_DOWN);
+}
+
+void drawAt(int x, int y, const std::string& text) {
+    MOVE_TO(x, y);
+    DRAW_TEXT(text);
+}
+
+void noNamesNotice() {
+    FOCUS_CHANNEL(INDICATIONS_WINDOW);
+    SET_FONT(NOTICE_FONT);
+    CLEAR_WINDOW();
+    drawAt(30, 40, "  CONSIDER THE NUMBER OF VARIABLES YOU  ");
+    drawAt(30, 60, "CHOOSEN TO BE PRESENTED IN A SINGL GRAPH. ");
+    drawAt(30, 80, "   Try again in the right way.");
+    SLEEP(NOTICE_PAUSE);
+    CLEAR_WINDOW();
+    FOCUS_CHANNEL(INDICATIONS_WINDOW);
+    WAIT_MOUSE_EVENT(MOUSE_RIGHT_DOWN);
+}
+
+std::string shownName(const std::string& name) { return TRIM_RIGHT(TEXT_BEFORE_ZERO(name)); }
+
+// The buffer series whose name in `list` is `name`; 0 when none is.
+int seriesNamed(const Vector<Label, MAX_STAGES + 1>& list, int entries, const Label& name) {
+    for (int k = 1; k <= entries; ++k)
+        if (shownName(list(k).text()) == shownName(name.text())) return k;
+    return 0;
+}
+
+// Steps 4-6: the dialog, and the names kept from its picks.
+std::vector<Label> askForNames(DIALOG& dialog, const Vector<Label, MAX_STAGES + 1>& list, int entries) {
+    DIALOG_SET_COUNT(dialog, NAME_LIST, entries);
+    for (int k = 1; k <= entries; ++k) DIALOG_SET_TEXT(dialog, NAME_LIST, list(k).text(), k);
+    g_picks.clear();
+    for (const int control : {NAME_LIST, TITLE_FIELD, AXIS_FIELD, OK_BUTTON}) DIALOG_SET_CALLBACK(dialog, control, GETPLOTN);
+    DIALOG_MODAL(dialog);
+    DIALOG_UNINIT(dialog);
+    std::vector<Label> kept = KEEP_LAST_PICKS(g_picks);
+    g_picks.clear();
+    return kept;
+}
+
+// Step 8: the kept names' own series of GRAPH_VALUES, in the order of the names.
+void drawChosen(const std::vector<Label>& chosen, const Vector<Label, MAX_STAGES + 1>& list, int entries) {
+    const int points = Q_GRAPH_MODE ? PERIOD_COUNT + 1 : PERIOD_COUNT + 2;
+    for (int p = 1; p <= PERIOD_COUNT + 2; ++p) ROW_NUMBERS(p) = p - 1;
+    GraphValues values;
+    GraphNames names;
+    int m = 0;
+    for (const Label& name : chosen) {
+        const int k = seriesNamed(list, entries, name);
+        assert(k >= 1 && k <= MAX_GRAPH_SERIES && "a graph is drawn only while N + 1 series fit the buffer");
+        ++m;
+        names(m) = name;
+        for (int p = 1; p <= points; ++p) values(p, m) = GRAPH_VALUES(p, k);
+    }
+    FixedText<20> x_title;
+    x_title.assign(X_TITLE);
+    GRAPHS(values, names, points, m, 0, x_title, false, GRAPH_TITLE, GRAPH_AXIS_TEXT);
+}
+
+void requestGraph(Logical& request) {
+    GRAPH_TITLE.assign("");
+    GRAPH_AXIS_TEXT.assign("");
+    request = true;
+}
+
+// The edit text of `control`, blank-padded to the buffer's length.
+template <int N>
+void readField(DIALOG& dialog, int control, FixedText<N>& field) {
+    std::string buffer(static_cast<size_t>(N), ' ');
+    DIALOG_GET_TEXT(dialog, control, buffer);
+    field.assign(buffer);
+}
+
+}  // namespace
+
+void PLOTSTOCK(bool) { requestGraph(STOCK_GRAPH_REQUESTED); }
+
+void PLOTWASTE(bool) { requestGraph(OUTFLOW_GRAPH_REQUESTED); }
+
+void PLOTSTOCK_Q(bool) { requestGraph(Q_GRAPH_MODE); }
+
+void PLOTVARCALL0(int n) {
+    assert(n >= 1 && n <= MAX_STAGES);
+    // Steps 1-3: the checks
+    g_picks.clear();
+    if (!DATAFILE_OPEN) {
+        refuse(NO_DATAFILE);
+        return;
+    }
+    DIALOG dialog;
+    if (!DIALOG_INIT(GRAPH_DIALOG, dialog)) {
+        refuse(NO_TEMPLATE);
+        return;
+    }
+    // Steps 4-6: the names
+    const Vector<Label, MAX_STAGES + 1>& list = STOCK_GRAPH_REQUESTED || Q_GRAPH_MODE ? X_SERIES_NAMES : W_SERIES_NAMES;
+    const std::vector<Label> chosen = askForNames(dialog, list, n + 1);
+    // Steps 7-9: the graph
+    if (chosen.empty()) noNamesNotice();
+    if (static_cast<int>(chosen.size()) <= MAX_DRAWN_SERIES) {
+        drawChosen(chosen, list, n + 1);
+        return;
+    }
+    SHOW_MESSAGE(TOO_MANY.text, TOO_MANY.caption, TOO_MANY.style);
+    STOCK_GRAPH_REQUESTED = false;
+    OUTFLOW_GRAPH_REQUESTED = false;
+}
+
+void GETPLOTN(DIALOG& dialog, int control_id, int) {
+    switch (control_id) {
+    case NAME_LIST: {
+        std::string picked(static_cast<size_t>(LABEL_LENGTH), ' ');
+        if (DIALOG_GET_TEXT(dialog, NAME_LIST, picked)) g_picks.emplace_back().assign(picked);
+        break;
+    }
+    case TITLE_FIELD: readField(dialog, TITLE_FIELD, GRAPH_TITLE); break;
+    case AXIS_FIELD: readField(dialog, AXIS_FIELD, GRAPH_AXIS_TEXT); break;
+    case OK_BUTTON: DIALOG_EXIT(dialog); break;
+    default: break;
+    }
+}
 
 }  // namespace korvel

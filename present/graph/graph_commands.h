@@ -3,10 +3,15 @@
 // trajectory comparison draw through.
 
 #include "model/model_state.h"
+#include "present/window/window_records.h"
 
 #include <string>
 
 namespace korvel {
+
+// The main title and the vertical-axis text typed in dialog 111.
+extern FixedText<60> GRAPH_TITLE;
+extern FixedText<25> GRAPH_AXIS_TEXT;
 
 void PLOTSTOCK(bool checked);    // "&Graph of stocks"
 void PLOTWASTE(bool checked);    // "Grap&h of outflows"
@@ -15,6 +20,9 @@ void PLOTSTOCK_Q(bool checked);  // "Gra&ph of stocks" (fixed-size projections)
 // Asks for the series, the title and the axis text in dialog 111, then draws the series picked
 // from GRAPH_VALUES (filled by the caller) through GRAPHS. `n` is the number of stages.
 void PLOTVARCALL0(int n);
+
+// The callback of dialog 111's list 1005, edit fields 1006 and 1007, and its OK button 1.
+void GETPLOTN(DIALOG& dialog, int control_id, int callback_kind);
 
 // At most 8 series are drawn in one graph.
 inline constexpr int MAX_DRAWN_SERIES = 8;

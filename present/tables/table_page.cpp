@@ -151,14 +151,6 @@ void PRINTINDEC(int rows, int columns, bool wide, int kind) {
     for (int n = 0; n < rows * columns; ++n) PRINTBOX(n, n + 1, columns, wide, layout);
 }
 
-// Until the left button is down; a layer that has no window to wait in ends the wait.
-void waitForLeftButton() {
-    for (;;) {
-        const MOUSE_RESULT click = WAIT_MOUSE_EVENT(MOUSE_LEFT_DOWN);
-        if (click.key_state == 1 || click.event == 0) return;
-    }
-}
-
 }  // namespace
 
 void DRAW_SHELLS(int rows, int columns, int first_row, bool wide, int kind) {
@@ -175,7 +167,7 @@ void DRAW_SHELLS(int rows, int columns, int first_row, bool wide, int kind) {
 
     drawAt(PROMPT_X(columns, TABLE_KIND(kind).layout), rows * CELL_HEIGHT_PX + layout.prompt_below_rows, PROMPT_COLOUR,
            PROMPT);
-    waitForLeftButton();
+    WAIT_FOR_LEFT_BUTTON();
     CLOSE_CHANNEL(TABLE_CHANNEL);
 }
 

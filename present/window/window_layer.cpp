@@ -19,6 +19,13 @@ void IDLE_FOREVER() {
     for (;;) LAYER().idleForever();
 }
 
+void WAIT_FOR_LEFT_BUTTON() {
+    for (;;) {
+        const MOUSE_RESULT click = WAIT_MOUSE_EVENT(MOUSE_LEFT_DOWN);
+        if (click.key_state == 1 || click.event == 0) return;
+    }
+}
+
 void WIN_NONE(bool) {}
 void WIN_EXIT(bool) { LAYER().standardCommand(StandardCommand::Exit); }
 void WIN_SELECT_TEXT(bool) { LAYER().standardCommand(StandardCommand::SelectText); }

@@ -107,6 +107,9 @@ public:
     // A result-table page is about to be drawn; nullptr once its texts and boxes are. A layer
     // that records may stand the page for them; one that draws needs nothing more.
     virtual void tablePage(const TABLE_PAGE*) {}
+    // Likewise for a line graph: its record before its frame, titles, axes, series and legend
+    // are drawn; nullptr once they are.
+    virtual void graphPage(const GRAPH_PAGE*) {}
 };
 
 // The installed layer. Installed once at start, before any routine runs.
@@ -187,6 +190,11 @@ inline std::string FORMAT_DATE(const DATE_TIME& when) { return LAYER().formatDat
 
 // Result-table pages
 inline void TELL_TABLE_PAGE(const TABLE_PAGE* page) { LAYER().tablePage(page); }
+inline void TELL_GRAPH_PAGE(const GRAPH_PAGE* page) { LAYER().graphPage(page); }
+
+// Waits until the left button is down in the active window; a layer with no window to wait in
+// ends the wait.
+void WAIT_FOR_LEFT_BUTTON();
 
 // The standard command routines, for binding to menu entries.
 void WIN_NONE(bool checked);

@@ -22,8 +22,10 @@ struct ScriptedWindow {
     ColourSetting colour{15};
     ColourSetting text_colour{15, 255};
     ColourSetting background{0};
-    // While a result-table page is drawn, its record stands for its texts and boxes.
+    // While a result-table page or a graph is drawn, its record stands for its drawing.
     bool table_page = false;
+    bool graph_page = false;
+    bool drawingRecorded() const { return table_page || graph_page; }
 };
 
 }  // namespace korvel

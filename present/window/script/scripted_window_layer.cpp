@@ -6,6 +6,7 @@
 #include "present/window/window_geometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -200,7 +201,7 @@ bool ScriptedWindowLayer::getWindowConfig(WINDOW_CONFIG& config) {
         return false;
     }
     config = target->config;
-    record("config " + activeName() + " read -> " + configText(config));
+    if (!target->drawingRecorded()) record("config " + activeName() + " read -> " + configText(config));
     return true;
 }
 
@@ -310,7 +311,7 @@ TEXT_POSITION ScriptedWindowLayer::moveTo(int x, int y) {
 
 void ScriptedWindowLayer::drawText(const std::string& text) {
     const ScriptedWindow& target = active();
-    if (target.table_page) return;
+    if (target.drawingRecorded()) return;
     record("text " + activeName() + ' ' + std::to_string(target.position.x) + ' ' + std::to_string(target.position.y) +
            ' ' + quoted(target.font) + ' ' + colourName(target.colour) + ' ' + quoted(text));
 }
@@ -344,7 +345,7 @@ RGB_VALUE ScriptedWindowLayer::setBackgroundRgb(RGB_VALUE value) {
 }
 
 bool ScriptedWindowLayer::rectangle(int mode, double x1, double y1, double x2, double y2) {
-    if (active().table_page) return isDrawingMode(mode) && m_active >= 0;
+    if (active().drawingRecorded()) return isDrawingMode(mode) && m_active >= 0;
     record("rectangle " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' + number(x1) +
            ' ' + number(y1) + ' ' + number(x2) + ' ' + number(y2));
     return isDrawingMode(mode) && m_active >= 0;
@@ -352,20 +353,23 @@ bool ScriptedWindowLayer::rectangle(int mode, double x1, double y1, double x2, d
 
 bool ScriptedWindowLayer::lineTo(int x, int y) {
     ScriptedWindow& target = active();
-    record("line " + activeName() + ' ' + colourName(target.colour) + ' ' + std::to_string(target.position.x) + ' ' +
+    if (!target.drawingRecorded())
+        record("line " + activeName() + ' ' + colourName(target.colour) + ' ' + std::to_string(target.position.x) + ' ' +
            std::to_string(target.position.y) + ' ' + std::to_string(x) + ' ' + std::to_string(y));
     target.position = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
     return m_active >= 0;
 }
 
 void ScriptedWindowLayer::setLineStyle(unsigned mask) {
+    if (active().drawingRecorded()) return;
     char text[16];
     std::snprintf(text, sizeof text, "0x%04X", mask & 0xFFFFu);
     record("line-style " + activeName() + ' ' + text);
 }
 
 bool ScriptedWindowLayer::ellipse(int mode, int x1, int y1, int x2, int y2) {
-    record("ellipse " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' +
+    if (!active().drawingRecorded())
+        record("ellipse " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' +
            std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) + ' ' + std::to_string(y2));
     return isDrawingMode(mode) && m_active >= 0;
 }
@@ -373,11 +377,12 @@ bool ScriptedWindowLayer::ellipse(int mode, int x1, int y1, int x2, int y2) {
 bool ScriptedWindowLayer::polygon(int mode, const std::vector<TEXT_POSITION>& points) {
     std::string line = "polygon " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour);
     for (const TEXT_POSITION& point : points) line += ' ' + std::to_string(point.x) + ' ' + std::to_string(point.y);
-    record(line);
+    if (!active().drawingRecorded()) record(line);
     return isDrawingMode(mode) && m_active >= 0 && !points.empty();
 }
 
 void ScriptedWindowLayer::setClipRect(int x1, int y1, int x2, int y2) {
+    if (active().drawingRecorded()) return;
     record("clip " + activeName() + ' ' + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) +
            ' ' + std::to_string(y2));
 }
@@ -659,6 +664,49 @@ void ScriptedWindowLayer::tablePage(const TABLE_PAGE* page) {
         for (const std::string& cell : cells) row += ' ' + quoted(cell);
         record(row);
     }
+}
+
+// --- Graphs ---
+
+namespace {
+
+// The shortest text that reads back to the same value.
+template <typename Number>
+std::string shortest(Number value) {
+    char text[32];
+    const std::to_chars_result end = std::to_chars(std::begin(text), std::end(text), value);
+    return std::string(text, end.ptr);
+}
+
+std::string axisLine(const char* name, const GRAPH_AXIS_RECORD& axis) {
+    return std::string("axis ") + name + ' ' + shortest(axis.low) + ' ' + shortest(axis.high) + ' ' +
+           shortest(axis.tick_step) + ' ' + std::to_string(axis.decimals);
+}
+
+}  // namespace
+
+void ScriptedWindowLayer::graphPage(const GRAPH_PAGE* page) {
+    active().graph_page = page != nullptr;
+    if (page == nullptr) return;
+    record("graph " + quoted(page->title) + ' ' + quoted(page->subtitle) + ' ' + quoted(page->x_title) + ' ' +
+           quoted(page->y_title));
+    record(axisLine("x", page->x_axis));
+    record(axisLine("y", page->y_axis));
+    for (size_t k = 0; k < page->series.size(); ++k) {
+        const GRAPH_SERIES_RECORD& series = page->series[k];
+        const std::string number = std::to_string(k + 1);
+        record("series " + number + ' ' + quoted(series.name) + " line " + std::to_string(series.line_type) + ' ' +
+               std::to_string(series.line_colour) + " marker " + std::to_string(series.marker_type) + ' ' +
+               std::to_string(series.marker_colour));
+        std::string points = "points " + number;
+        for (const float value : series.points) points += ' ' + shortest(value);
+        record(points);
+    }
+    std::string labels = "labels";
+    for (const std::string& label : page->labels) labels += ' ' + quoted(label);
+    record(labels);
+    record(page->legend_rows == 0 ? std::string("legend none")
+                                  : "legend " + std::to_string(page->legend_rows) + ' ' + std::to_string(page->legend_per_row));
 }
 
 // --- Working files ---

@@ -118,6 +118,8 @@ public:
 
     // Result-table pages: recorded as page, headings and row lines.
     void tablePage(const TABLE_PAGE* page) override;
+    // Graphs: recorded as graph, axis, series, points, labels and legend lines.
+    void graphPage(const GRAPH_PAGE* page) override;
 
 private:
     void record(const std::string& line) { m_transcript.record(line); }
