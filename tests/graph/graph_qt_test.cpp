@@ -53,13 +53,13 @@ protected:
 };
 
 // Series 1 (dotted blue) flat at 20, series 2 (solid red) rising 10, 20, ..., 50, series 3
-// (maroon) at 30: the y axis runs 10..50 (unit 10, 4 units, 8 divisions), five slots across.
+// (maroon) at 35: the y axis runs 10..50 (unit 10, 4 units, 8 divisions), five slots across.
 GraphValues threeSeries() {
     GraphValues values;
     for (int p = 1; p <= 5; ++p) {
         values(p, 1) = 20;
         values(p, 2) = static_cast<float>(10 * p);
-        values(p, 3) = 30;
+        values(p, 3) = 35;
     }
     return values;
 }
@@ -83,7 +83,7 @@ TEST_F(GraphQtTest, SeriesPointsStandAtTheirMappedPositionsInTheirColours) {
         const double y = 6032 - (10.0 * p - 10) * 4784 / 40;
         EXPECT_EQ(RED, image.pixelColor(px(graph, x), py(graph, y))) << "point " << p;
     }
-    EXPECT_EQ(MAROON, image.pixelColor(px(graph, 1300 + 2.5 * 1528), py(graph, 6032 - 20 * 4784 / 40.0)));
+    EXPECT_EQ(MAROON, image.pixelColor(px(graph, 1300 + 2.5 * 1528), py(graph, 6032 - 25 * 4784 / 40.0)));
 }
 
 TEST_F(GraphQtTest, DottedLineLeavesEveryOtherPixel) {
