@@ -102,7 +102,7 @@ TEST_F(GraphCommandsTest, GraphOfThreeSeriesIsRecordedInFull) {
     const std::vector<std::string> lines = layer.transcript().lines();
     const std::vector<std::string> expected = {
         "window 15 \"Plain diagram\"",
-        "config 15 read -> 1024 768 128 48",
+        "config 15 read -> 976 640 122 40",
         "graph \"Stocks of the grades\" \"(Plain time-periods)\" \"Time period t\" \"Persons\"",
         "axis x 0 5 1 0",
         "axis y 0 50 5 1",  // 0.5..47.5: unit 10, 5 units, 10 divisions; LINESGRAPH asks 1 decimal
@@ -304,14 +304,14 @@ TEST_F(GraphCommandsTest, ViewportLargerThanTheWindowDrawsNothing) {
     OPEN_CHILD_WINDOW(15, "Plain diagram");
     GRAPH_SETTINGS graph;
     GET_GRAPH_DEFAULTS(GRAPH_LINES, graph);
-    graph.viewport_x2 = 1024;  // one pixel wider than the 1024-pixel window
+    graph.viewport_x2 = 976;  // one pixel wider than the 976-pixel window
     AXIS_SETTINGS axes[2];
     SeriesSettings data;
     const size_t before = layer.transcript().lines().size();
     EXPECT_EQ(GRAPH_OUTSIDE_WINDOW, PLOT_GRAPH(graph, 2, axes, 1));
     EXPECT_EQ(GRAPH_OUTSIDE_WINDOW, PLOT_MULTI_DATA(graph, GRAPH_VALUES, PointLabels{}, 1, data, axes[0], axes[1]));
     const std::vector<std::string> lines = layer.transcript().lines();
-    EXPECT_EQ((std::vector<std::string>{"config 15 read -> 1024 768 128 48", "config 15 read -> 1024 768 128 48"}),
+    EXPECT_EQ((std::vector<std::string>{"config 15 read -> 976 640 122 40", "config 15 read -> 976 640 122 40"}),
               std::vector<std::string>(lines.begin() + static_cast<long>(before), lines.end()));
 }
 

@@ -32,6 +32,11 @@ QSize ChildWindow::fittedSize() const {
     return m_surface->size() + QSize(margins.left() + margins.right() + frame, margins.top() + margins.bottom() + frame);
 }
 
+QSize ChildWindow::surfaceRoom(const QSize& available) const {
+    const QSize decorations = fittedSize() - m_surface->size();
+    return (available - decorations).expandedTo(QSize(1, 1));
+}
+
 void ChildWindow::fitWithin(const QSize& available) {
     const QSize wanted = fittedSize();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);

@@ -21,6 +21,8 @@ public:
     void applyConfig(const WINDOW_CONFIG& config);
     // As large as the surface needs, but no larger than `available`; scroll bars do the rest.
     void fitWithin(const QSize& available);
+    // The largest surface the window shows whole within `available`.
+    QSize surfaceRoom(const QSize& available) const;
     // Exactly as large as the surface needs.
     void sizeToFit();
     // Only the layer closes a child window: a routine may still be drawing in it or waiting.

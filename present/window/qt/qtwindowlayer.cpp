@@ -156,10 +156,15 @@ bool QtWindowLayer::openChildWindow(int channel, const std::string& title) {
         ChildWindow* window = child(channel);
         if (window == nullptr) {
             window = new ChildWindow(channel, fromText(title));
-            WINDOW_CONFIG defaults;
-            RESOLVE_WINDOW_CONFIG(defaults, screenSize().width(), screenSize().height());
-            window->applyConfig(defaults);
             m_frame->addChild(window);
+            // A window that keeps its defaults (the graph window) is as large as the frame
+            // shows it whole, so that nothing drawn across its surface is out of sight.
+            const QSize area = m_frame->area()->viewport()->size();
+            const QSize room = window->surfaceRoom(area);
+            WINDOW_CONFIG defaults;
+            RESOLVE_WINDOW_CONFIG(defaults, room.width(), room.height());
+            window->applyConfig(defaults);
+            window->fitWithin(area);
             m_children[channel] = window;
         } else {
             window->setWindowTitle(fromText(title));

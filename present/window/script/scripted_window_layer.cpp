@@ -103,10 +103,12 @@ MOUSE_RESULT automaticMouseAnswer(int mask) {
     return result;
 }
 
-ScriptedWindow freshWindow(const std::string& title) {
+// A window that keeps its defaults is as large as the frame's client area shows it whole.
+ScriptedWindow freshWindow(const std::string& title, int client_width, int client_height) {
     ScriptedWindow window;
     window.title = title;
-    RESOLVE_WINDOW_CONFIG(window.config, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT);
+    RESOLVE_WINDOW_CONFIG(window.config, std::max(1, client_width - CHILD_EXTRA_WIDTH),
+                          std::max(1, client_height - CHILD_EXTRA_HEIGHT));
     window.placement = {4, 0, 0, window.config.text_rows, window.config.text_columns};
     return window;
 }
@@ -150,20 +152,27 @@ WINDOW_RECT ScriptedWindowLayer::frameRect() const {
 // decorations ask, but no larger than the client area.
 WINDOW_RECT ScriptedWindowLayer::childRect(const ScriptedWindow& child) const {
     const WINDOW_RECT frame = frameRect();
-    const int client_width = std::max(0, frame.right - frame.left - 2 * FRAME_BORDER);
-    const int client_height =
-        std::max(0, frame.bottom - frame.top - FRAME_TOP - FRAME_BORDER - (m_status_bar_shown ? STATUS_BAR_HEIGHT : 0));
-    const int width = std::min(child.config.pixel_width + CHILD_EXTRA_WIDTH, client_width);
-    const int height = std::min(child.config.pixel_height + CHILD_EXTRA_HEIGHT, client_height);
+    const int width = std::min(child.config.pixel_width + CHILD_EXTRA_WIDTH, clientWidth());
+    const int height = std::min(child.config.pixel_height + CHILD_EXTRA_HEIGHT, clientHeight());
     const int left = frame.left + FRAME_BORDER;
     const int top = frame.top + FRAME_TOP;
     return {left, top, left + width, top + height};
 }
 
+int ScriptedWindowLayer::clientWidth() const {
+    const WINDOW_RECT frame = frameRect();
+    return std::max(0, frame.right - frame.left - 2 * FRAME_BORDER);
+}
+
+int ScriptedWindowLayer::clientHeight() const {
+    const WINDOW_RECT frame = frameRect();
+    return std::max(0, frame.bottom - frame.top - FRAME_TOP - FRAME_BORDER - (m_status_bar_shown ? STATUS_BAR_HEIGHT : 0));
+}
+
 // --- Windows ---
 
 bool ScriptedWindowLayer::openChildWindow(int channel, const std::string& title) {
-    m_windows[channel] = freshWindow(title);
+    m_windows[channel] = freshWindow(title, clientWidth(), clientHeight());
     std::erase(m_opening_order, channel);
     m_opening_order.push_back(channel);
     m_active = channel;

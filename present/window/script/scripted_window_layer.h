@@ -132,6 +132,9 @@ private:
     ScriptedWindow* window(int channel);
     WINDOW_RECT frameRect() const;
     WINDOW_RECT childRect(const ScriptedWindow& child) const;
+    // The frame's client area, where the child windows are shown.
+    int clientWidth() const;
+    int clientHeight() const;
     // The dialog of `dialog`'s handle; fails when it was never initialised or is released.
     ScriptedDialog& dialogOf(const DIALOG& dialog);
     std::string dialogName(const DIALOG& dialog) const;
