@@ -21,8 +21,8 @@ const DialogTemplate GRAPH_SERIES_DIALOG = {
         {ControlKind::StaticText, -1, 7, 119, 221, 9, "and the indication  on the vertical axes."},
         {ControlKind::EditField, 1006, 7, 132, 221, 13, ""},
         {ControlKind::EditField, 1007, 7, 150, 130, 13, ""},
-        {ControlKind::StaticText, -1, 7, 170, 221, 9, "It is advisable to maximize the graph window, activating"},
-        {ControlKind::StaticText, -1, 7, 180, 221, 9, "the command \"Full screen\" of the menu {View}."},
+        {ControlKind::StaticText, -1, 4, 170, 229, 9, "It is advisable to maximize the graph window, activating"},
+        {ControlKind::StaticText, -1, 4, 180, 229, 9, "the command \"Full screen\" of the menu {View}."},
         {ControlKind::DefaultButton, 1, 178, 150, 50, 14, "O K"},
     },
 };

@@ -1,6 +1,7 @@
-// korvel_graph_screens three|eight [maximised]: shows a graph of three projected stocks, or of
-// eight series, in the program's frame, as a projection would after the series dialog, and
-// waits for the click that closes it. For taking screenshots under Xvfb (docs/screens/).
+// korvel_graph_screens three|eight|dialog [maximised]: shows a graph of three projected stocks,
+// or of eight series, in the program's frame, as a projection would after the series dialog,
+// and waits for the click that closes it; or shows the series dialog itself for three stages.
+// For taking screenshots under Xvfb (docs/screens/).
 
 #include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
@@ -70,7 +71,15 @@ int main(int argc, char* argv[]) {
     layer.showFrame();
     SET_WINDOW_PLACEMENT(FRAME_WINDOW, WINDOW_PLACEMENT{4, 0, 0, 1024, 1280});
     QTimer::singleShot(0, [&] {
-        drawGraph(which == "eight" ? MAX_DRAWN_SERIES : 3);
+        if (which == "dialog") {
+            for (int k = 1; k <= 3; ++k) X_SERIES_NAMES(k).assign("    x_" + std::to_string(k));
+            X_SERIES_NAMES(4).assign("   Total");
+            DATAFILE_OPEN = true;
+            STOCK_GRAPH_REQUESTED = true;
+            PLOTVARCALL0(3);
+        } else {
+            drawGraph(which == "eight" ? MAX_DRAWN_SERIES : 3);
+        }
         QApplication::quit();
     });
     const int status = QApplication::exec();
