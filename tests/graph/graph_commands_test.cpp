@@ -3,6 +3,7 @@
 
 #include "present/graph/graph_commands.h"
 #include "present/graph/graph_engine.h"
+#include "present/graph/line_graph.h"
 #include "present/window/script/scripted_window_layer.h"
 
 #include <gtest/gtest.h>
@@ -313,6 +314,21 @@ TEST_F(GraphCommandsTest, ViewportLargerThanTheWindowDrawsNothing) {
     const std::vector<std::string> lines = layer.transcript().lines();
     EXPECT_EQ((std::vector<std::string>{"config 15 read -> 976 640 122 40", "config 15 read -> 976 640 122 40"}),
               std::vector<std::string>(lines.begin() + static_cast<long>(before), lines.end()));
+}
+
+// With no usable window the graph ends the program through the exit routine.
+TEST_F(GraphCommandsTest, UnusableGraphWindowEndsTheProgram) {
+    CLOSE_CHANNEL(INDICATIONS_CHANNEL);
+    GraphNames names;
+    LINESGRAPH(GRAPH_VALUES, PointLabels{}, 5, 1, names, false, FixedText<20>{}, FixedText<60>{}, FixedText<25>{});
+    EXPECT_EQ((std::vector<std::string>{
+                  "msgbox 16 \"Problem opening the proper graph window\" "
+                  "\"It is impossible to draw the graph. End of the program\" -> OK",
+                  "msgbox 0 \" Program is terminated\" \" Press \u039F\u039A to exit\" -> OK",
+              }),
+              linesOf("msgbox"));
+    EXPECT_EQ(1u, linesOf("queue").size());
+    EXPECT_TRUE(linesOf("graph").empty());
 }
 
 }  // namespace
