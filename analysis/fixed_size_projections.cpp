@@ -1,0 +1,93 @@
+// "&Fixed-size projections (matrix Q)": an organisation of constant size, where everyone who
+// leaves stage i is replaced at once by recruits spread over the stages in the proportions of
+// the inflows. Its transitions are Q = P + w* r; the stocks move by Q alone.
+
+#include "analysis/analysis_commands.h"
+#include "analysis/numbered_label.h"
+#include "analysis/projection_table.h"
+#include "model/messages.h"
+#include "model/model_state.h"
+#include "present/tables/result_tables.h"
+#include "present/window/window_records.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr int Q_KIND = 17;
+constexpr int PROJECTIONS_KIND = 1;
+
+// This command speaks Greek in its prerequisites.
+bool dataAreRead() {
+    if (DATA_READ) return true;
+    SHOW_MESSAGE(" Προηγείται η ανάγνωση των δεδομένων. ", " Δεν διαβάστηκαν τα δεδομένα ", MB_EXCLAMATION);
+    return false;
+}
+
+bool pIsFormed() {
+    if (X_HOLDS_P) return true;
+    SHOW_MESSAGE(" Προηγείται ο υπολογισμός της μήτρας Α των συντελεστών. ",
+                 " Εμφάνισε τα δεδομένα για τον υπολογισμό της μήτρας Α ", MB_INFORMATION);
+    return false;
+}
+
+// Without any recruits there is nothing to spread the leavers' places over.
+bool someoneIsRecruited() {
+    if (TOTAL_INFLOW != 0.0f) return true;
+    SHOW_MESSAGE(" All inflows are zero: the recruits cannot be distributed over the stages. ", " No recruits",
+                 MB_EXCLAMATION);
+    return false;
+}
+
+// r(j) = inflows(j) / total inflow, and Q(i, j) = P(i, j) + w*(i) r(j).
+void formQ(int n) {
+    static Matrix<float, MAX_STAGES, MAX_STAGES> replacements;
+    for (int j = 1; j <= n; ++j) RECRUIT_DISTRIBUTION(j) = INFLOWS(j) / TOTAL_INFLOW;
+    replacements.fill(0.0f);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) replacements(i, j) = OUTFLOWS(i) * RECRUIT_DISTRIBUTION(j);
+    MATRIX_Q.fill(0.0f);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) MATRIX_Q(i, j) = MATRIX_P(i, j) + replacements(i, j);
+}
+
+void showQ(int n) {
+    RESULT_TABLE.fill(0.0f);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) RESULT_TABLE(i, j) = MATRIX_Q(i, j);
+        ROW_NUMBERS(i) = i;
+        ROW_LABELS(i) = NUMBERED_LABEL("Row_", i);
+        COLUMN_LABELS(i) = NUMBERED_LABEL("   Column", i);
+    }
+    PRINTNNN(n, n, Q_KIND, false, COLUMN_LABELS);
+}
+
+void drawRequestedGraph(int n, int rows) {
+    KEEP_STOCK_SERIES(n, rows);
+    DRAW_PROJECTION_GRAPH(n, rows, STOCK_SERIES);
+    Q_GRAPH_MODE = false;
+}
+
+}  // namespace
+
+void COMPUTE_PROJECTIONS_Q(bool) {
+    if (!dataAreRead() || !pIsFormed()) return;
+    const int n = STAGE_COUNT;
+    const int periods = PERIOD_COUNT;
+    if (!PROJECTION_TABLE_FITS(n) || !someoneIsRecruited()) return;
+    const int rows = periods + 1;
+
+    formQ(n);
+    showQ(n);
+
+    // Projection by Q: no recruits are added, so the total stays that of period 0.
+    for (int t = 1; t <= rows; ++t) ROW_NUMBERS(t) = t - 1;
+    PROJECT_STOCKS(n, periods, MATRIX_Q, false);
+    FILL_PROJECTION_COLUMNS(n, rows);
+    LABEL_PROJECTION_COLUMNS(n, "Total inflows");
+    PRINTNNN(2 * n + 2, rows, PROJECTIONS_KIND, false, COLUMN_LABELS);
+
+    if (Q_GRAPH_MODE) drawRequestedGraph(n, rows);
+}
+
+}  // namespace korvel
