@@ -6,6 +6,7 @@
 #include "analysis/i_minus_p.h"
 #include "analysis/prerequisites.h"
 #include "analysis/projection_table.h"
+#include "analysis/show_details.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
 
@@ -29,7 +30,9 @@ void addSteadyState(int n, int row) {
     for (int k = 1; k <= n; ++k) RESULT_TABLE(row, 2 * k - 1) = I_MINUS_P_SINGULAR ? MISSING_VALUE : STEADY_STATE(k);
 }
 
-// The stocks with their total, and the outflows they give, w*(k) of stage k's stock.
+// The stocks with their total, and the outflows they give, w*(k) of stage k's stock. w* is
+// formed from P here: a file that gave P may be projected before the details have been shown,
+// and then OUTFLOWS holds no w*.
 void fillSeries(int n, int rows) {
     KEEP_STOCK_SERIES(n, rows);
     OUTFLOW_SERIES.fill(0.0f);
@@ -39,7 +42,7 @@ void fillSeries(int n, int rows) {
         for (int k = 1; k <= n; ++k) {
             const float stock = STOCK_SERIES(t, k);
             known = known && stock != MISSING_VALUE;
-            OUTFLOW_SERIES(t, k) = stock == MISSING_VALUE ? MISSING_VALUE : std::round(stock * OUTFLOWS(k));
+            OUTFLOW_SERIES(t, k) = stock == MISSING_VALUE ? MISSING_VALUE : std::round(stock * W_STAR(n, k));
             if (known) total += OUTFLOW_SERIES(t, k);
         }
         OUTFLOW_SERIES(t, n + 1) = known ? total : MISSING_VALUE;

@@ -5,6 +5,7 @@
 #include "analysis/analysis_commands.h"
 #include "analysis/numbered_label.h"
 #include "analysis/projection_table.h"
+#include "analysis/show_details.h"
 #include "model/messages.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
@@ -39,16 +40,20 @@ bool someoneIsRecruited() {
     return false;
 }
 
-// r(j) = inflows(j) / total inflow, and Q(i, j) = P(i, j) + w*(i) r(j).
+// r(j) = inflows(j) / total inflow, and Q(i, j) = P(i, j) + w*(i) r(j). P and w* are taken
+// from the P in MATRIX_X, not from MATRIX_P and OUTFLOWS: a file that gave P may be projected
+// before the details have been shown, and then those hold another model's values or none.
 void formQ(int n) {
     static Matrix<float, MAX_STAGES, MAX_STAGES> replacements;
     for (int j = 1; j <= n; ++j) RECRUIT_DISTRIBUTION(j) = INFLOWS(j) / TOTAL_INFLOW;
     replacements.fill(0.0f);
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) replacements(i, j) = OUTFLOWS(i) * RECRUIT_DISTRIBUTION(j);
+    for (int i = 1; i <= n; ++i) {
+        const float w = W_STAR(n, i);
+        for (int j = 1; j <= n; ++j) replacements(i, j) = w * RECRUIT_DISTRIBUTION(j);
+    }
     MATRIX_Q.fill(0.0f);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) MATRIX_Q(i, j) = MATRIX_P(i, j) + replacements(i, j);
+        for (int j = 1; j <= n; ++j) MATRIX_Q(i, j) = MATRIX_X(i, j) + replacements(i, j);
 }
 
 void showQ(int n) {

@@ -116,8 +116,7 @@ void FILL_P_TABLE(int n) {
         RESULT_TABLE(n + 2, j) = INFLOWS(j);
     }
     for (int i = 1; i <= n; ++i) {
-        float w = 1.0f;
-        for (int j = 1; j <= n; ++j) w -= MATRIX_X(i, j);
+        const float w = W_STAR(n, i);
         OUTFLOWS(i) = w;
         RESULT_TABLE(i, n + 1) = w;
         // Rounded, a sound row shows 1 whatever its w*.
@@ -125,6 +124,12 @@ void FILL_P_TABLE(int n) {
         for (int j = 1; j <= n + 1; ++j) total += RESULT_TABLE(i, j);
         RESULT_TABLE(i, n + 2) = std::round(total);
     }
+}
+
+float W_STAR(int n, int i) {
+    float w = 1.0f;
+    for (int j = 1; j <= n; ++j) w -= MATRIX_X(i, j);
+    return w;
 }
 
 void NAME_SERIES(int n) {

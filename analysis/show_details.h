@@ -17,6 +17,8 @@ void DERIVE_P_FROM_COUNTS(int n);
 // P, the initial conditions and the inflows, w* (kept in OUTFLOWS) and the rounded row check
 // totals; P is copied to MATRIX_P.
 void FILL_P_TABLE(int n);
+// w*(i) = 1 - P(i, 1) - ... - P(i, n) of the P held in MATRIX_X, subtracted in column order.
+float W_STAR(int n, int i);
 // The series names of the graphs.
 void NAME_SERIES(int n);
 

@@ -133,6 +133,19 @@ TEST_F(ProjectionsTest, TwoStagesKeepTheirTotal) {
     }
 }
 
+// A file that gave P can be projected before "Sho&w details" has run: MATRIX_P and OUTFLOWS
+// then hold another model's values, and Q still comes from this model's P.
+TEST_F(ProjectionsTest, FixedSizeBeforeTheDetails) {
+    giveModel({{0.7f, 0.2f}, {0.0f, 0.9f}}, {100.0f, 60.0f}, {30.0f, 10.0f}, 1);
+    MATRIX_P.fill(0.5f);
+    OUTFLOWS.fill(9.0f);
+    COMPUTE_PROJECTIONS_Q(false);
+    const std::vector<ShownPage> shown = pages();
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ((Rows{{rowNumber(1), "   0.775000", "   0.225000"}, {rowNumber(2), "   0.075000", "   0.925000"}}),
+              shown[0].rows);
+}
+
 // Halves round away from zero: 2.5 shows 3 and -2.5 shows -3, 30 % and -30 % of the total 10.
 TEST_F(ProjectionsTest, HalvesRoundAwayFromZero) {
     giveModel({{0.5f, 0.0f, 0.0f}, {0.0f, 0.5f, 0.0f}, {0.0f, 0.0f, 0.5f}}, {2.5f, -2.5f, 10.0f}, {0.0f, 0.0f, 0.0f}, 0);
