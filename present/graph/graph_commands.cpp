@@ -87,9 +87,17 @@ std::vector<Label> askForNames(DIALOG& dialog, const Vector<Label, MAX_STAGES + 
     return kept;
 }
 
+// Point p does not exist in any of the m series (a projection marks it missing).
+bool pointMissing(const GraphValues& values, int p, int m) {
+    if (m == 0) return false;
+    for (int s = 1; s <= m; ++s)
+        if (values(p, s) != MISSING_VALUE) return false;
+    return true;
+}
+
 // Step 8: the kept names' own series of GRAPH_VALUES, in the order of the names.
 void drawChosen(const std::vector<Label>& chosen, const Vector<Label, MAX_STAGES + 1>& list, int entries) {
-    const int points = Q_GRAPH_MODE ? PERIOD_COUNT + 1 : PERIOD_COUNT + 2;
+    int points = Q_GRAPH_MODE ? PERIOD_COUNT + 1 : PERIOD_COUNT + 2;
     for (int p = 1; p <= PERIOD_COUNT + 2; ++p) ROW_NUMBERS(p) = p - 1;
     GraphValues values;
     GraphNames names;
@@ -101,6 +109,8 @@ void drawChosen(const std::vector<Label>& chosen, const Vector<Label, MAX_STAGES
         names(m) = name;
         for (int p = 1; p <= points; ++p) values(p, m) = GRAPH_VALUES(p, k);
     }
+    // The points that exist come first: a model without a steady state ends at period T.
+    while (points > 1 && pointMissing(values, points, m)) --points;
     FixedText<20> x_title;
     x_title.assign(X_TITLE);
     GRAPHS(values, names, points, m, 0, x_title, false, GRAPH_TITLE, GRAPH_AXIS_TEXT);

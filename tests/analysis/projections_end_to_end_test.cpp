@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace korvel {
 namespace {
@@ -296,6 +297,178 @@ TEST_P(ProjectionsEndToEndTest, EveryCellAsComputed) {
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, ProjectionsEndToEndTest, ::testing::ValuesIn(models()),
                          [](const auto& info) { return info.param.name; });
+
+// --- The graphs ---
+
+// One graph as the transcript shows it, with the names dialog 111 offered for it.
+struct ShownGraph {
+    std::vector<std::string> offered;
+    std::string titles;
+    std::vector<std::string> axes;
+    std::vector<std::string> names;
+    std::vector<std::vector<float>> points;
+    std::vector<std::string> labels;
+    std::string legend;
+};
+
+std::vector<float> numbersAfter(const std::string& line, size_t words) {
+    std::istringstream in(line);
+    std::string word;
+    for (size_t k = 0; k < words; ++k) in >> word;
+    std::vector<float> numbers;
+    for (float value; in >> value;) numbers.push_back(value);
+    return numbers;
+}
+
+std::vector<ShownGraph> graphsOf(const std::vector<std::string>& lines) {
+    std::vector<ShownGraph> graphs;
+    std::vector<std::string> offered;
+    for (const std::string& line : lines) {
+        if (line.rfind("dialog 111 set 1005 ", 0) == 0) offered.push_back(quotedTexts(line)[0]);
+        else if (line == "window 15 \"Plain diagram\"") graphs.push_back({std::exchange(offered, {}), {}, {}, {}, {}, {}, {}});
+        else if (graphs.empty()) continue;
+        else if (line.rfind("graph ", 0) == 0) graphs.back().titles = line;
+        else if (line.rfind("axis ", 0) == 0) graphs.back().axes.push_back(line);
+        else if (line.rfind("series ", 0) == 0) graphs.back().names.push_back(quotedTexts(line)[0]);
+        else if (line.rfind("points ", 0) == 0) graphs.back().points.push_back(numbersAfter(line, 2));
+        else if (line.rfind("labels ", 0) == 0) graphs.back().labels = quotedTexts(line);
+        else if (line.rfind("legend ", 0) == 0) graphs.back().legend = line;
+    }
+    return graphs;
+}
+
+std::string picks(const std::string& prefix, const std::string& title) {
+    return "answer pick " + prefix + " 1\nanswer pick " + prefix + " 2\nanswer pick " + prefix +
+           " 3\nanswer pick Total\nanswer edit 1006 " + title + "\nanswer edit 1007 Persons\nanswer ok\n";
+}
+
+std::string detailsShown(const Model& model) {
+    return model.scenario_source + "start\nenter\nanswer file data.d\nmenu O&pen datafile\nmenu Rea&d data\nmenu Sho&w details\n";
+}
+
+// The value of `column` in every row of a shown table, as a number.
+std::vector<float> tableColumn(const ShownPage& table, size_t column) {
+    std::vector<float> values;
+    for (const std::vector<std::string>& row : table.rows) values.push_back(std::stof(row[column]));
+    return values;
+}
+
+std::vector<std::string> numberedLabels(int count) {
+    std::vector<std::string> labels;
+    for (int p = 0; p < count; ++p) labels.push_back(std::to_string(p));
+    return labels;
+}
+
+// Stages 1-3 and the total, with the names offered and drawn, the titles, one slot a point on
+// the horizontal axis, a label a point, a legend, and the points themselves.
+void expectGraph(const ShownGraph& graph, const std::string& stem, size_t stages, const std::string& title,
+                 const std::vector<std::vector<float>>& points, const std::string& where) {
+    std::vector<std::string> offered;
+    for (size_t k = 1; k <= stages; ++k) offered.push_back("    " + stem + RIGHT_ALIGNED(static_cast<long long>(k), 2));
+    offered.push_back("   Total");
+    EXPECT_EQ(offered, graph.offered) << where;
+    EXPECT_EQ("graph \"" + title + "\" \"(Plain time-periods)\" \"Time period t\" \"Persons\"", graph.titles) << where;
+    const std::vector<std::string> names = {offered[0], offered[1], offered[2], offered.back()};
+    EXPECT_EQ(names, graph.names) << where;
+    ASSERT_FALSE(graph.axes.empty()) << where;
+    EXPECT_EQ("axis x 0 " + std::to_string(points[0].size()) + " 1 0", graph.axes[0]) << where;
+    EXPECT_EQ(numberedLabels(static_cast<int>(points[0].size())), graph.labels) << where;
+    EXPECT_TRUE(graph.legend.rfind("legend ", 0) == 0 && graph.legend != "legend none") << where << ": " << graph.legend;
+    EXPECT_EQ(points, graph.points) << where;
+}
+
+// Three stages and the total: the stock graph of the common projections, then the outflow graph
+// while the fixed-size graph waits (it must neither cut the steady state nor rename the
+// outflows), then the fixed-size graph. Each series is the table's column, steady state last.
+TEST(ProjectionGraphsEndToEndTest, StocksOutflowsAndFixedSize) {
+    const Model& model = models()[0];
+    int status = 0;
+    const std::vector<std::string> lines = replay(
+        detailsShown(model) + "menu &Graph of stocks\n" + picks("x_", "Stocks of three grades") + "menu &Common projections\n" +
+            "menu Gra&ph of stocks\nmenu Grap&h of outflows\n" + picks("w_", "Outflows of three grades") +
+            "menu &Common projections\n" + picks("x_", "Fixed-size stocks") + "menu &Fixed-size projections (matrix Q)\n",
+        status);
+    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+
+    std::vector<ShownPage> pages = pagesOf(lines);
+    std::erase_if(pages, [](const ShownPage& page) { return page.kind != 1; });
+    const std::vector<ShownPage> tables = joinedTables(pages);
+    ASSERT_EQ(3u, tables.size());
+    const std::vector<ShownGraph> graphs = graphsOf(lines);
+    ASSERT_EQ(3u, graphs.size());
+
+    // The stocks of stages 1-3 and the total (column 2N + 1) of each table.
+    const size_t n = model.matrix.size();
+    const auto stocks = [&](const ShownPage& table) {
+        return std::vector<std::vector<float>>{tableColumn(table, 1), tableColumn(table, 3), tableColumn(table, 5), tableColumn(table, 2 * n + 1)};
+    };
+    expectGraph(graphs[0], "x_", n, "Stocks of three grades", stocks(tables[0]), "common stocks");
+    expectGraph(graphs[2], "x_", n, "Fixed-size stocks", stocks(tables[2]), "fixed-size stocks");
+
+    // Outflows rnd(stock x w*), from the stocks computed here; the total is every stage's.
+    const Rows p = transitionMatrix(model);
+    const std::vector<float> w = wastage(p);
+    Rows common = projectedStocks(model, p, true);
+    common.push_back(steadyState(model, p));
+    std::vector<std::vector<float>> outflows(4);
+    for (const std::vector<float>& period : common) {
+        float total = 0.0f;
+        for (size_t k = 0; k < n; ++k) {
+            const float outflow = std::round(period[k] * w[k]);
+            if (k < 3) outflows[k].push_back(outflow);
+            total += outflow;
+        }
+        outflows[3].push_back(total);
+    }
+    expectGraph(graphs[1], "w_", n, "Outflows of three grades", outflows, "common outflows");
+}
+
+// Without a steady state the stock graph ends at period T: T + 1 points a series.
+TEST(ProjectionGraphsEndToEndTest, SingularModelEndsAtTheLastPeriod) {
+    const Model& model = models().back();
+    ASSERT_EQ("stayers", model.name);
+    int status = 0;
+    const std::vector<std::string> lines =
+        replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer pick x_ 2\nanswer pick Total\n"
+                                     "answer ok\nmenu &Common projections\n",
+               status);
+    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+    const std::vector<ShownGraph> graphs = graphsOf(lines);
+    ASSERT_EQ(1u, graphs.size());
+    const Rows stocks = projectedStocks(model, transitionMatrix(model), true);
+    std::vector<std::vector<float>> expected(3);
+    for (const std::vector<float>& period : stocks) {
+        expected[0].push_back(period[0]);
+        expected[1].push_back(period[1]);
+        expected[2].push_back(period[0] + period[1]);
+    }
+    EXPECT_EQ(expected, graphs[0].points);
+    EXPECT_EQ(numberedLabels(model.periods + 1), graphs[0].labels);
+}
+
+// 62 points (periods 0-60 and the steady state) are thinned to every second one, 31 points, and
+// the last kept point is the steady state itself, labelled 61: n(t) = 0.8 n(t-1) + 10 from 100
+// approaches rnd(10 x 5) = 50.
+TEST(ProjectionGraphsEndToEndTest, ThinningKeepsTheSteadyState) {
+    const Model model{"one_stage", "file data.d\n1 60\n0.8\n100\n10 0\nend\n", false, {{0.8f}}, {}, {100}, {10}, 10, 60};
+    int status = 0;
+    const std::vector<std::string> lines =
+        replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer ok\nmenu &Common projections\n", status);
+    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+    const std::vector<ShownGraph> graphs = graphsOf(lines);
+    ASSERT_EQ(1u, graphs.size());
+    const Rows stocks = projectedStocks(model, model.matrix, true);
+    std::vector<float> expected;
+    std::vector<std::string> labels;
+    for (int t = 0; t <= 58; t += 2) {
+        expected.push_back(stocks[static_cast<size_t>(t)][0]);
+        labels.push_back(std::to_string(t));
+    }
+    expected.push_back(50.0f);
+    labels.push_back("61");
+    EXPECT_EQ(std::vector<std::vector<float>>{expected}, graphs[0].points);
+    EXPECT_EQ(labels, graphs[0].labels);
+}
 
 }  // namespace
 }  // namespace korvel
