@@ -5,22 +5,17 @@
 // with the tables' number format.
 
 #include "analysis_fixture.h"
+#include "replay_run.h"
 
 #include <Eigen/Dense>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<float>>;
 
 constexpr int COUNTS_KIND = 20;
@@ -220,30 +215,6 @@ ShownPage matrixPage(const Eigen::MatrixXd& matrix, int kind) {
 }
 
 // --- Running the program ---
-
-struct ReplayRun {
-    int status = -1;
-    std::vector<std::string> lines;
-};
-
-ReplayRun replay(const std::string& scenario) {
-    std::string pattern = ::testing::TempDir() + "details-e2e-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) return {};
-    const fs::path path = fs::path(pattern) / "details.scn";
-    std::ofstream(path) << scenario;
-    ReplayRun run;
-    const std::string command = std::string(KORVEL_REPLAY) + " " + path.string() + " 2>&1";
-    if (std::FILE* output = ::popen(command.c_str(), "r")) {
-        std::string line;
-        for (int c = std::fgetc(output); c != EOF; c = std::fgetc(output)) {
-            if (c != '\n') line += static_cast<char>(c);
-            else run.lines.push_back(std::exchange(line, {}));
-        }
-        run.status = ::pclose(output);
-    }
-    fs::remove_all(pattern);
-    return run;
-}
 
 std::string scenarioFor(const DataFile& file, int details_runs) {
     std::string scenario = file.scenario_source + "start\nenter\nanswer file data.d\nmenu O&pen datafile\nmenu Rea&d data\n";

@@ -6,22 +6,17 @@
 
 #include "analysis_fixture.h"
 #include "projection_cells.h"
+#include "replay_run.h"
 
 #include <Eigen/Dense>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<float>>;
 using projection_cells::cell;
 using projection_cells::MISSING;
@@ -209,26 +204,6 @@ ShownPage fixedSizeTable(const Model& model, const Rows& q) {
 
 // --- Running the program ---
 
-std::vector<std::string> replay(const std::string& scenario, int& status) {
-    std::string pattern = ::testing::TempDir() + "projections-e2e-XXXXXX";
-    std::vector<std::string> lines;
-    status = -1;
-    if (::mkdtemp(pattern.data()) == nullptr) return lines;
-    const fs::path path = fs::path(pattern) / "projections.scn";
-    std::ofstream(path) << scenario;
-    const std::string command = std::string(KORVEL_REPLAY) + " " + path.string() + " 2>&1";
-    if (std::FILE* output = ::popen(command.c_str(), "r")) {
-        std::string line;
-        for (int c = std::fgetc(output); c != EOF; c = std::fgetc(output)) {
-            if (c != '\n') line += static_cast<char>(c);
-            else lines.push_back(std::exchange(line, {}));
-        }
-        status = ::pclose(output);
-    }
-    fs::remove_all(pattern);
-    return lines;
-}
-
 // The column pages of one table joined again, the row-number column kept once.
 std::vector<ShownPage> joinedTables(const std::vector<ShownPage>& pages) {
     std::vector<ShownPage> tables;
@@ -259,12 +234,11 @@ class ProjectionsEndToEndTest : public ::testing::TestWithParam<Model> {};
 
 TEST_P(ProjectionsEndToEndTest, EveryCellAsComputed) {
     const Model& model = GetParam();
-    int status = 0;
-    const std::vector<std::string> lines = replay(model.scenario_source +
+    const ReplayRun run = replay(model.scenario_source +
                                                       "start\nenter\nanswer file data.d\nmenu O&pen datafile\nmenu Rea&d data\n"
-                                                      "menu Sho&w details\nmenu &Common projections\nmenu &Fixed-size projections (matrix Q)\n",
-                                                  status);
-    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+                                                      "menu Sho&w details\nmenu &Common projections\nmenu &Fixed-size projections (matrix Q)\n");
+    ASSERT_EQ(0, run.status) << ::testing::PrintToString(run.lines);
+    const std::vector<std::string>& lines = run.lines;
 
     // The tables after the details: common projections, Q, fixed-size projections.
     std::vector<ShownPage> pages = pagesOf(lines);
@@ -382,13 +356,12 @@ void expectGraph(const ShownGraph& graph, const std::string& stem, size_t stages
 // outflows), then the fixed-size graph. Each series is the table's column, steady state last.
 TEST(ProjectionGraphsEndToEndTest, StocksOutflowsAndFixedSize) {
     const Model& model = models()[0];
-    int status = 0;
-    const std::vector<std::string> lines = replay(
+    const ReplayRun run = replay(
         detailsShown(model) + "menu &Graph of stocks\n" + picks("x_", "Stocks of three grades") + "menu &Common projections\n" +
             "menu Gra&ph of stocks\nmenu Grap&h of outflows\n" + picks("w_", "Outflows of three grades") +
-            "menu &Common projections\n" + picks("x_", "Fixed-size stocks") + "menu &Fixed-size projections (matrix Q)\n",
-        status);
-    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+            "menu &Common projections\n" + picks("x_", "Fixed-size stocks") + "menu &Fixed-size projections (matrix Q)\n");
+    ASSERT_EQ(0, run.status) << ::testing::PrintToString(run.lines);
+    const std::vector<std::string>& lines = run.lines;
 
     std::vector<ShownPage> pages = pagesOf(lines);
     std::erase_if(pages, [](const ShownPage& page) { return page.kind != 1; });
@@ -427,12 +400,10 @@ TEST(ProjectionGraphsEndToEndTest, StocksOutflowsAndFixedSize) {
 TEST(ProjectionGraphsEndToEndTest, SingularModelEndsAtTheLastPeriod) {
     const Model& model = models().back();
     ASSERT_EQ("stayers", model.name);
-    int status = 0;
-    const std::vector<std::string> lines =
-        replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer pick x_ 2\nanswer pick Total\n"
-                                     "answer ok\nmenu &Common projections\n",
-               status);
-    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+    const ReplayRun run = replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer pick x_ 2\nanswer pick Total\n"
+                                     "answer ok\nmenu &Common projections\n");
+    ASSERT_EQ(0, run.status) << ::testing::PrintToString(run.lines);
+    const std::vector<std::string>& lines = run.lines;
     const std::vector<ShownGraph> graphs = graphsOf(lines);
     ASSERT_EQ(1u, graphs.size());
     const Rows stocks = projectedStocks(model, transitionMatrix(model), true);
@@ -451,10 +422,9 @@ TEST(ProjectionGraphsEndToEndTest, SingularModelEndsAtTheLastPeriod) {
 // approaches rnd(10 x 5) = 50.
 TEST(ProjectionGraphsEndToEndTest, ThinningKeepsTheSteadyState) {
     const Model model{"one_stage", "file data.d\n1 60\n0.8\n100\n10 0\nend\n", false, {{0.8f}}, {}, {100}, {10}, 10, 60};
-    int status = 0;
-    const std::vector<std::string> lines =
-        replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer ok\nmenu &Common projections\n", status);
-    ASSERT_EQ(0, status) << ::testing::PrintToString(lines);
+    const ReplayRun run = replay(detailsShown(model) + "menu &Graph of stocks\nanswer pick x_ 1\nanswer ok\nmenu &Common projections\n");
+    ASSERT_EQ(0, run.status) << ::testing::PrintToString(run.lines);
+    const std::vector<std::string>& lines = run.lines;
     const std::vector<ShownGraph> graphs = graphsOf(lines);
     ASSERT_EQ(1u, graphs.size());
     const Rows stocks = projectedStocks(model, model.matrix, true);
