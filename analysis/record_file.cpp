@@ -3,71 +3,131 @@
 #include "present/window/window_layer.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cassert>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <map>
 
 namespace korvel {
 
 namespace {
 
-off_t recordOffset(const RECORD_FILE& file, int record) {
-    assert(record >= 1);
-    return static_cast<off_t>(record - 1) * static_cast<off_t>(file.record_length);
+// The file behind the working files of one name, and its mapping.
+struct Storage {
+    int descriptor = -1;
+    void* mapping = nullptr;
+    std::size_t capacity = 0;  // bytes allocated and mapped
+    bool named = false;        // the working file exists
+};
+
+// The private directory of the run and the storage of every name in it.
+struct Place {
+    std::string temporary_directory;  // where the directory was made
+    std::string directory;
+    std::map<std::string, Storage> storages;
+};
+
+Place& place() {
+    static Place the_place;
+    return the_place;
 }
 
-// A private directory: made with a unique name, readable and writable by its owner only.
-bool makePrivateDirectory(RECORD_FILE& file) {
+std::string hiddenPath(const std::string& name) { return place().directory + "/." + name; }
+std::string namedPath(const std::string& name) { return place().directory + "/" + name; }
+
+// Removes every storage and the directory.
+void clearPlace() {
+    Place& p = place();
+    for (auto& [name, storage] : p.storages) {
+        if (storage.mapping != nullptr) ::munmap(storage.mapping, storage.capacity);
+        ::close(storage.descriptor);
+        ::unlink((storage.named ? namedPath(name) : hiddenPath(name)).c_str());
+    }
+    p.storages.clear();
+    if (!p.directory.empty()) ::rmdir(p.directory.c_str());
+    p.directory.clear();
+    p.temporary_directory.clear();
+}
+
+// The directory in the temporary directory as it is now named; one made under another is
+// given up once none of its working files exists, so working files are found where the
+// temporary directory now is.
+bool preparePlace() {
     std::error_code error;
-    const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+    const std::string temporary_directory = std::filesystem::temp_directory_path(error).string();
     if (error) return false;
-    std::string pattern = (temp / "korvel-XXXXXX").string();
+    Place& p = place();
+    if (!p.directory.empty() && p.temporary_directory == temporary_directory) return true;
+    for (const auto& [name, storage] : p.storages)
+        if (storage.named) return true;
+    clearPlace();
+    std::string pattern = (std::filesystem::path(temporary_directory) / "korvel-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) return false;
-    file.directory = pattern;
+    p.directory = pattern;
+    p.temporary_directory = temporary_directory;
+    static const bool cleared_at_exit = std::atexit(clearPlace) == 0 && std::at_quick_exit(clearPlace) == 0;
+    return cleared_at_exit;
+}
+
+// At least `size` bytes, allocated and mapped, every one zero.
+bool prepareStorage(const std::string& name, Storage& storage, std::size_t size) {
+    if (storage.descriptor < 0) {
+        storage.descriptor = ::open(hiddenPath(name).c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (storage.descriptor < 0) return false;
+    }
+    if (size > storage.capacity) {
+        if (storage.mapping != nullptr) ::munmap(storage.mapping, storage.capacity);
+        storage.mapping = nullptr;
+        storage.capacity = 0;
+        if (::posix_fallocate(storage.descriptor, 0, static_cast<off_t>(size)) != 0) return false;
+        void* mapping = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, storage.descriptor, 0);
+        if (mapping == MAP_FAILED) return false;
+        storage.mapping = mapping;
+        storage.capacity = size;
+    }
+    std::memset(storage.mapping, 0, size);
     return true;
 }
 
-std::string filePath(const RECORD_FILE& file) { return file.directory + "/" + file.name; }
-
 }  // namespace
 
-bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length) {
-    assert(file.descriptor < 0 && record_length > 0);
-    file = RECORD_FILE{name, {}, -1, record_length, false};
-    if (makePrivateDirectory(file))
-        file.descriptor = ::open(filePath(file).c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (file.descriptor < 0) {
-        if (!file.directory.empty()) ::rmdir(file.directory.c_str());
-        file.directory.clear();
-        file.failed = true;
-        return false;
-    }
+bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length, int record_count) {
+    assert(file.mapping == nullptr && record_length > 0 && record_count > 0);
+    file = RECORD_FILE{name, record_length, record_count, nullptr};
+    if (!preparePlace()) return false;
+    Storage& storage = place().storages[name];
+    assert(!storage.named && "one working file of a name at a time");
+    if (!prepareStorage(name, storage, record_length * static_cast<std::size_t>(record_count))) return false;
+    if (::rename(hiddenPath(name).c_str(), namedPath(name).c_str()) != 0) return false;
+    storage.named = true;
+    file.mapping = storage.mapping;
     LAYER().fileCreated(name);
     return true;
 }
 
-bool WRITE_RECORD(RECORD_FILE& file, int record, const void* values) {
-    if (file.failed) return false;
-    const ssize_t written = ::pwrite(file.descriptor, values, file.record_length, recordOffset(file, record));
-    file.failed = written != static_cast<ssize_t>(file.record_length);
-    return !file.failed;
+void* RECORD_AT(RECORD_FILE& file, int record) {
+    assert(file.mapping != nullptr && record >= 1 && record <= file.record_count);
+    return static_cast<std::byte*>(file.mapping) + static_cast<std::size_t>(record - 1) * file.record_length;
 }
 
-bool READ_RECORD(RECORD_FILE& file, int record, void* values) {
-    if (file.failed) return false;
-    const ssize_t read = ::pread(file.descriptor, values, file.record_length, recordOffset(file, record));
-    file.failed = read != static_cast<ssize_t>(file.record_length);
-    return !file.failed;
+void WRITE_RECORD(RECORD_FILE& file, int record, const void* values) {
+    std::memcpy(RECORD_AT(file, record), values, file.record_length);
+}
+
+void READ_RECORD(RECORD_FILE& file, int record, void* values) {
+    std::memcpy(values, RECORD_AT(file, record), file.record_length);
 }
 
 void DELETE_RECORD_FILE(RECORD_FILE& file) {
-    if (file.descriptor < 0) return;
-    ::close(file.descriptor);
-    file.descriptor = -1;
-    if (::unlink(filePath(file).c_str()) == 0) LAYER().fileDeleted(file.name);
-    ::rmdir(file.directory.c_str());
-    file.directory.clear();
+    if (file.mapping == nullptr) return;
+    ::rename(namedPath(file.name).c_str(), hiddenPath(file.name).c_str());
+    place().storages[file.name].named = false;
+    file.mapping = nullptr;
+    LAYER().fileDeleted(file.name);
 }
 
 }  // namespace korvel

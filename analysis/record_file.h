@@ -1,8 +1,17 @@
 #pragma once
-// Direct-access working files: fixed-length unformatted records read and written by record
-// number (from 1). Each file is made afresh in a private temporary directory of its own, so it
-// can neither overwrite nor follow a link to a user's file; the window layer is told its short
-// name when it is created and deleted.
+// Direct-access working files: a fixed number of fixed-length unformatted records, addressed by
+// record number (from 1). They live in a private directory of the temporary directory, made
+// for the run with a unique name and open to its owner only, so a working file can neither
+// overwrite nor follow a link to a user's file; the window layer is told its short name when
+// it is created and deleted.
+//
+// A record is read and written where it lies in the file, mapped into memory, without a system
+// call per record. Mapping fresh pages is dear (tens of microseconds a page on a virtual
+// machine), so the contents of the working files of one name stay in one file that stays
+// mapped for the whole run: between two working files of that name it waits under a hidden
+// name in the private directory, and making the working file renames it to its own name,
+// every record zero; deleting the working file takes that name away again. At the end of the
+// process the hidden files and the directory are removed.
 
 #include <cstddef>
 #include <string>
@@ -10,22 +19,25 @@
 namespace korvel {
 
 struct RECORD_FILE {
-    std::string name;       // the short name told to the window layer
-    std::string directory;  // the private directory holding it
-    int descriptor = -1;
+    std::string name;  // the short name told to the window layer
     std::size_t record_length = 0;  // bytes
-    bool failed = false;  // a make, read or write went wrong; later transfers do nothing
+    int record_count = 0;
+    void* mapping = nullptr;  // the first record; nullptr while the file does not exist
 };
 
-// Makes the working file `name` with records of `record_length` bytes. False when it cannot.
-bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length);
+// Makes the working file `name` of `record_count` records of `record_length` bytes, every
+// record zero. False when it cannot (a full disk or a file-size limit included); nothing is
+// then made. Only one working file of a name exists at a time.
+bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length, int record_count);
 
-// Each transfers one whole record of `record_length` bytes; false (and `failed` set) when it
-// cannot, including a read of a record never written.
-bool WRITE_RECORD(RECORD_FILE& file, int record, const void* values);
-bool READ_RECORD(RECORD_FILE& file, int record, void* values);
+// The place of a record in the mapped file: what is written there is the record.
+void* RECORD_AT(RECORD_FILE& file, int record);
 
-// Closes the file and deletes it with its directory. Does nothing for a file never made.
+// Each transfers one whole record of `record_length` bytes.
+void WRITE_RECORD(RECORD_FILE& file, int record, const void* values);
+void READ_RECORD(RECORD_FILE& file, int record, void* values);
+
+// Deletes the file. Does nothing for a file never made.
 void DELETE_RECORD_FILE(RECORD_FILE& file);
 
 }  // namespace korvel

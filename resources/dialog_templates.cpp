@@ -43,7 +43,24 @@ const DialogTemplate ABOUT_BOX = {
     },
 };
 
-const DialogTemplate* const TEMPLATES[] = {&GRAPH_SERIES_DIALOG, &ABOUT_BOX};
+// The stage whose nominal and optimal trajectories are compared.
+const DialogTemplate SINGLE_NAME = {
+    112,
+    "Selection of a single name",
+    194,
+    137,
+    "System",
+    10,
+    {
+        {ControlKind::DefaultButton, 1, 87, 123, 20, 14, "OK"},
+        {ControlKind::GroupBox, -1, 5, 1, 184, 120, ""},
+        {ControlKind::ListBox, 1008, 72, 28, 50, 86, "", true},
+        {ControlKind::StaticText, -1, 32, 8, 152, 8, "From the following list, select  one name"},
+        {ControlKind::StaticText, -1, 50, 16, 130, 8, "only, fore the relevant graph."},
+    },
+};
+
+const DialogTemplate* const TEMPLATES[] = {&GRAPH_SERIES_DIALOG, &SINGLE_NAME, &ABOUT_BOX};
 
 }  // namespace
 

@@ -1,0 +1,118 @@
+// The whole optimal control solve for 27 stages over 55 periods: through its working files
+// (the rules in "FEEDBACK" and "g_vector", each inversion in XINVF) against the same solve with
+// its rules and inversions held in memory. The counter `ratio` is what the files cost (at
+// most 2 is the aim).
+
+#include "analysis/matrix_inverse.h"
+#include "control/riccati_solver.h"
+#include "paired_timing.h"
+#include "present/window/script/scripted_window_layer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace korvel;
+
+constexpr int STAGES = MAX_CONTROL_STAGES;
+constexpr int ENTRIES = 2 * STAGES;
+constexpr int PERIODS = MAX_CONTROL_PERIODS;
+
+// A stable grade structure: people stay or move one grade up, and some leave every grade.
+void setUpProblem() {
+    std::mt19937 generator(27);
+    std::uniform_real_distribution<float> share(0.0f, 1.0f);
+    STAGE_COUNT = STAGES;
+    X_HOLDS_P = true;
+    for (int i = 1; i <= STAGES; ++i) {
+        const float stay = 0.5f + 0.3f * share(generator);
+        MATRIX_X(i, i) = stay;
+        if (i < STAGES) MATRIX_X(i, i + 1) = (1.0f - stay) * 0.6f;
+        INITIAL_STOCKS(i) = 100.0f + 10.0f * static_cast<float>(i);
+        INFLOWS(i) = 5.0f;
+    }
+    for (int t = 1; t <= PERIODS; ++t)
+        for (int i = 1; i <= ENTRIES; ++i) {
+            NOMINAL_PATH(t, i) = i <= STAGES ? 100.0f + static_cast<float>(i + t) : 10.0f;
+            PATH_WEIGHTS(t, i) = i <= STAGES ? 1.0f : 0.1f;
+        }
+}
+
+// The same work place, its rules and the working rows of each inversion in memory.
+class MemoryPlace : public SolverWorkPlace {
+public:
+    MemoryPlace()
+        : m_gains(static_cast<size_t>(PERIODS * STAGES * ENTRIES)),
+          m_offsets(static_cast<size_t>(PERIODS * STAGES)),
+          m_rows(static_cast<size_t>(2 * STAGES * STAGES)) {}
+
+    void keepRule(int t, const float* gain, const float* offset) override {
+        std::copy_n(gain, STAGES * ENTRIES, gainOf(t));
+        std::copy_n(offset, STAGES, offsetOf(t));
+    }
+    void takeRule(int t, float* gain, float* offset) override {
+        std::copy_n(gainOf(t), STAGES * ENTRIES, gain);
+        std::copy_n(offsetOf(t), STAGES, offset);
+    }
+    int invert(RuleInverse& s, int n) override {
+        std::vector<double*> rhs(static_cast<size_t>(n)), reduced(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            rhs[static_cast<size_t>(i)] = &m_rows[static_cast<size_t>(i * n)];
+            reduced[static_cast<size_t>(i)] = &m_rows[static_cast<size_t>((n + i) * n)];
+        }
+        return GAUSS_JORDAN(&s(1, 1), n, RuleInverse::columns(), WORKING_ROWS{rhs.data(), reduced.data()});
+    }
+
+private:
+    float* gainOf(int t) { return &m_gains[static_cast<size_t>((t - 1) * STAGES * ENTRIES)]; }
+    float* offsetOf(int t) { return &m_offsets[static_cast<size_t>((t - 1) * STAGES)]; }
+
+    std::vector<float> m_gains;
+    std::vector<float> m_offsets;
+    std::vector<double> m_rows;
+};
+
+// Working files are not recorded, so the transcript does not grow with the iterations.
+class QuietLayer : public ScriptedWindowLayer {
+public:
+    void fileCreated(const std::string&) override {}
+    void fileDeleted(const std::string&) override {}
+};
+
+void BM_SolveThroughWorkingFiles(benchmark::State& state) {
+    static QuietLayer layer;
+    INSTALL_LAYER(&layer);
+    setUpProblem();
+    for (auto _ : state)
+        if (!CALC_OPT_CONTR(STAGES, ENTRIES, PERIODS)) state.SkipWithError("not solved");
+    INSTALL_LAYER(nullptr);
+}
+BENCHMARK(BM_SolveThroughWorkingFiles)->Unit(benchmark::kMillisecond);
+
+void BM_SolveInMemory(benchmark::State& state) {
+    setUpProblem();
+    MemoryPlace place;
+    for (auto _ : state)
+        if (!SOLVE_CONTROL(STAGES, ENTRIES, PERIODS, place)) state.SkipWithError("not solved");
+}
+BENCHMARK(BM_SolveInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_WorkingFilesOverMemoryRatio(benchmark::State& state) {
+    static QuietLayer layer;
+    INSTALL_LAYER(&layer);
+    setUpProblem();
+    MemoryPlace place;
+    TIME_PAIR(
+        state, [] { CALC_OPT_CONTR(STAGES, ENTRIES, PERIODS); },
+        [&] { SOLVE_CONTROL(STAGES, ENTRIES, PERIODS, place); });
+    INSTALL_LAYER(nullptr);
+}
+BENCHMARK(BM_WorkingFilesOverMemoryRatio)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

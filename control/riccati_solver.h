@@ -1,0 +1,40 @@
+#pragma once
+// The optimal control solver: a linear-quadratic tracking problem over the periods 1..N, solved
+// by a backward Riccati recursion that gives a feedback rule for every period, then a forward
+// pass that applies the rules from the initial state.
+//
+// The state x(t) has m = 2n entries, the stocks of the n stages, then their recruitments; the
+// control u(t) is the recruitments: x(t) = A x(t-1) + B u(t), with P' in the upper-left block
+// of A and zeros elsewhere, and B two identities one above the other. The cost is the sum over
+// t of (x(t) - a(t))' R(t) (x(t) - a(t)).
+
+#include "control/control_state.h"
+
+namespace korvel {
+
+// The inverse of the n x n matrix S(t) = -(B'K(t)B), in 64-bit.
+using RuleInverse = Matrix<double, MAX_CONTROL_STAGES, MAX_CONTROL_STAGES>;
+
+// Where the solve keeps the feedback rules between the two passes and the working matrices of
+// each inversion.
+class SolverWorkPlace {
+public:
+    virtual ~SolverWorkPlace() = default;
+    // The rule of period t: the n rows of G(t), m values each, one after the other; then g(t).
+    virtual void keepRule(int t, const float* gain, const float* offset) = 0;
+    virtual void takeRule(int t, float* gain, float* offset) = 0;
+    // MATINV's arithmetic and its status.
+    virtual int invert(RuleInverse& s, int n) = 0;
+};
+
+// Solves the problem in NOMINAL_PATH and PATH_WEIGHTS for the model in the state (P from
+// MATRIX_X, which holds it whenever X_HOLDS_P is set; x(0) from INITIAL_STOCKS and INFLOWS).
+// On success fills OPTIMAL_STATES, OPTIMAL_CONTROLS and RULE_VALUES and sets CONTROL_SOLVED.
+// A singular S(t) is reported in a message box and leaves all of them as they were.
+bool SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place);
+
+// The solve with its rules parked in the working files "FEEDBACK" and "g_vector", both removed
+// before it returns, whatever the outcome.
+bool CALC_OPT_CONTR(int n, int m, int period_count);
+
+}  // namespace korvel

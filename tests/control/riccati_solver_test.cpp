@@ -1,0 +1,172 @@
+// The solver against the stacked least-squares oracle on random stable models, and the
+// hand-worked one-stage cases through the command and its tables.
+
+#include "analysis_fixture.h"
+#include "control/control_commands.h"
+#include "control/control_state.h"
+#include "control/riccati_solver.h"
+#include "control_oracle.h"
+#include "working_directory.h"
+
+#include <algorithm>
+#include <limits>
+#include <random>
+
+namespace korvel {
+namespace {
+
+constexpr int STATES_KIND = 9;
+constexpr int CONTROLS_KIND = 10;
+
+class RiccatiSolverTest : public AnalysisTest {
+protected:
+    // The problem into the model state and the control's stores, as the command leaves them.
+    static void load(const ControlProblem& problem) {
+        const int n = problem.n();
+        STAGE_COUNT = n;
+        DATA_READ = true;
+        X_HOLDS_P = true;
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) MATRIX_X(i, j) = static_cast<float>(problem.p(i - 1, j - 1));
+            INITIAL_STOCKS(i) = static_cast<float>(problem.x0(i - 1));
+            INFLOWS(i) = static_cast<float>(problem.x0(n + i - 1));
+        }
+        for (int t = 1; t <= problem.periods(); ++t)
+            for (int i = 1; i <= 2 * n; ++i) {
+                NOMINAL_PATH(t, i) = static_cast<float>(problem.path[static_cast<size_t>(t - 1)](i - 1));
+                PATH_WEIGHTS(t, i) = static_cast<float>(problem.weights[static_cast<size_t>(t - 1)](i - 1));
+            }
+    }
+};
+
+// Every value a float holds exactly, so the oracle sees the problem the solver sees.
+ControlProblem randomProblem(int n, int periods, std::mt19937& generator) {
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    auto whole = [&](float low, float high) { return std::round(low + (high - low) * unit(generator)); };
+    ControlProblem problem;
+    // Rows of P sum to at most 0.9: every stage has outflows, so the model is stable.
+    problem.p = Eigen::MatrixXd(n, n);
+    for (int i = 0; i < n; ++i) {
+        float room = 0.9f;
+        for (int j = 0; j < n; ++j) {
+            const float p = room * unit(generator) * (j == i ? 1.0f : 0.5f);
+            problem.p(i, j) = p;
+            room -= p;
+        }
+    }
+    problem.x0 = Eigen::VectorXd(2 * n);
+    for (int i = 0; i < 2 * n; ++i) problem.x0(i) = whole(i < n ? 20.0f : 0.0f, i < n ? 200.0f : 20.0f);
+    for (int t = 0; t < periods; ++t) {
+        Eigen::VectorXd a(2 * n), r(2 * n);
+        for (int i = 0; i < 2 * n; ++i) {
+            a(i) = whole(i < n ? 20.0f : 0.0f, i < n ? 200.0f : 30.0f);
+            r(i) = 0.25 + static_cast<double>(static_cast<float>(whole(0.0f, 7.0f))) * 0.25;
+        }
+        problem.path.push_back(a);
+        problem.weights.push_back(r);
+    }
+    return problem;
+}
+
+// The largest magnitude of the problem's stocks and paths, which the controls balance.
+double scaleOf(const ControlProblem& problem) {
+    double scale = 1.0 + problem.x0.cwiseAbs().maxCoeff();
+    for (const Eigen::VectorXd& a : problem.path) scale = std::max(scale, 1.0 + a.cwiseAbs().maxCoeff());
+    return scale;
+}
+
+// A few roundings of single precision at the problem's scale.
+constexpr double TOLERANCE = 8.0 * std::numeric_limits<float>::epsilon();
+
+// The rule's value before rounding agrees with the oracle's first control from the state the
+// solver reached, in every period, within a few single-precision roundings at the problem's
+// scale.
+TEST_F(RiccatiSolverTest, RuleValuesAgreeWithStackedLeastSquares) {
+    std::mt19937 generator(2026);
+    WorkingDirectory directory;
+    for (int n = 1; n <= 4; ++n)
+        for (int periods = 1; periods <= 6; ++periods)
+            for (int trial = 0; trial < 3; ++trial) {
+                const ControlProblem problem = randomProblem(n, periods, generator);
+                load(problem);
+                ASSERT_TRUE(CALC_OPT_CONTR(n, 2 * n, periods)) << "n " << n << " N " << periods;
+                for (int t = 1; t <= periods; ++t) {
+                    Eigen::VectorXd reached(2 * n);
+                    for (int i = 0; i < 2 * n; ++i) reached(i) = OPTIMAL_STATES(t, i + 1);
+                    const Eigen::VectorXd expected = firstControl(problem, t, reached);
+                    for (int i = 0; i < n; ++i)
+                        EXPECT_NEAR(expected(i), RULE_VALUES(t, i + 1), TOLERANCE * scaleOf(problem))
+                            << "n " << n << " N " << periods << " trial " << trial << " t " << t << " stage " << i + 1;
+                }
+            }
+    EXPECT_TRUE(CONTROL_SOLVED);
+    EXPECT_TRUE(directory.holdsOnly({}));
+}
+
+// One stage, P = (p), weights (1, 0): G(t) = (-p, 0) and g(t) = a1(t), so
+// u*(t) = NINT(a1(t) - p x1*(t-1)), x1*(t) = NINT(a1(t)) and x2*(t) = u*(t).
+struct OneStageCase {
+    const char* name;
+    float p;
+    float stock;
+    float inflow;
+    std::vector<float> desired;                 // a1(1..N); a2 is 50 and unweighted
+    std::vector<std::vector<float>> states;     // x*(0..N)
+    std::vector<float> controls;                // u*(1..N)
+};
+
+const OneStageCase ONE_STAGE_CASES[] = {
+    // 2 - 0.5 x 3 = 0.5 gives 1; 0.5 - 0.5 x 2 = -0.5 gives -1; 4.6 - 0.5 x 1 = 4.1 gives 4
+    {"halves", 0.5f, 3.0f, 7.0f, {2.0f, 0.5f, 4.6f}, {{3, 7}, {2, 1}, {1, -1}, {5, 4}}, {1, -1, 4}},
+    // N = 1: the terminal period alone; 30 - 0.8 x 100 = -50
+    {"one_period", 0.8f, 100.0f, 4.0f, {30.0f}, {{100, 4}, {30, -50}}, {-50}},
+    // 90 - 0.9 x 100 = 0, 95 - 0.9 x 90 = 14, 99.4 - 0.9 x 95 = 13.9 gives 14
+    {"stationary", 0.9f, 100.0f, 10.0f, {90.0f, 95.0f, 99.4f}, {{100, 10}, {90, 0}, {95, 14}, {99, 14}}, {0, 14, 14}},
+};
+
+std::string controlFile(const OneStageCase& c) {
+    std::string text = std::to_string(c.desired.size()) + "\n";
+    for (float a : c.desired) text += std::to_string(a) + " 50\n";
+    for (size_t t = 0; t < c.desired.size(); ++t) text += "1 0\n";
+    return text;
+}
+
+TEST_F(RiccatiSolverTest, OneStageByHand) {
+    for (const OneStageCase& c : ONE_STAGE_CASES) {
+        WorkingDirectory directory;
+        directory.write("OPTIMAL_CONTROL.d", controlFile(c));
+        const size_t before = lines().size();
+        DATA_READ = true;
+        X_HOLDS_P = true;
+        STAGE_COUNT = 1;
+        MATRIX_X(1, 1) = c.p;
+        INITIAL_STOCKS(1) = c.stock;
+        INFLOWS(1) = c.inflow;
+        OPTIMAL_CONTROL(true);
+
+        const std::vector<std::string> all = lines();
+        const std::vector<ShownPage> shown = pagesOf(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()));
+        ASSERT_EQ(4u, shown.size()) << c.name;
+        const ShownPage& states = shown[2];
+        const ShownPage& controls = shown[3];
+        EXPECT_EQ(STATES_KIND, states.kind);
+        EXPECT_EQ((std::vector<std::string>{"  Period    t", "   x*_ 1", "   x*_ 2"}), states.headings) << c.name;
+        ASSERT_EQ(c.states.size(), states.rows.size()) << c.name;
+        for (size_t t = 0; t < c.states.size(); ++t)
+            EXPECT_EQ((std::vector<std::string>{rowNumberText(static_cast<int>(t)), cellText(c.states[t][0], STATES_KIND),
+                                                cellText(c.states[t][1], STATES_KIND)}),
+                      states.rows[t])
+                << c.name << " t " << t;
+        EXPECT_EQ(CONTROLS_KIND, controls.kind);
+        ASSERT_EQ(c.controls.size(), controls.rows.size()) << c.name;
+        for (size_t t = 0; t < c.controls.size(); ++t)
+            EXPECT_EQ((std::vector<std::string>{rowNumberText(static_cast<int>(t + 1)), cellText(c.controls[t], CONTROLS_KIND)}),
+                      controls.rows[t])
+                << c.name << " t " << t + 1;
+        EXPECT_TRUE(CONTROL_SOLVED) << c.name;
+        EXPECT_TRUE(directory.holdsOnly({"OPTIMAL_CONTROL.d"})) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace korvel
