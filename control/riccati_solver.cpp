@@ -130,7 +130,7 @@ CostToGo terminalCost(int period_count, int m) {
 bool formRule(const System& s, const CostToGo& cost, SolverWorkPlace& place, Rule& rule) {
     const Block btk = product(s.bt, cost.k);
     const Block btkb = product(btk, s.b);
-    static RuleInverse inverse;
+    RuleInverse inverse;
     for (int i = 1; i <= s.n; ++i)
         for (int j = 1; j <= s.n; ++j) inverse(i, j) = -static_cast<double>(btkb(i, j));
     if (place.invert(inverse, s.n) != MATINV_INVERTED) return false;
