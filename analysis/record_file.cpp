@@ -4,9 +4,12 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cassert>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -53,6 +56,39 @@ void clearPlace() {
     p.temporary_directory.clear();
 }
 
+const std::string PLACE_STEM = "korvel-";
+
+// The process whose place a directory of the temporary directory is: "korvel-", its id, "-"
+// and the unique part; 0 for any other name.
+pid_t ownerOf(const std::string& name) {
+    if (name.rfind(PLACE_STEM, 0) != 0) return 0;
+    const size_t end = name.find('-', PLACE_STEM.size());
+    if (end == std::string::npos || end == PLACE_STEM.size()) return 0;
+    pid_t owner = 0;
+    for (size_t i = PLACE_STEM.size(); i < end; ++i) {
+        if (name[i] < '0' || name[i] > '9') return 0;
+        owner = owner * 10 + (name[i] - '0');
+    }
+    return owner;
+}
+
+// Places of earlier runs that ended without removing theirs (killed, or ended at once): ours
+// by owner and name, and their process gone. As with the stray files of start-up, what an
+// earlier run left is removed by the next.
+void removeAbandonedPlaces(const std::string& temporary_directory) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(temporary_directory, error)) {
+        const pid_t owner = ownerOf(entry.path().filename().string());
+        struct stat status {};
+        if (owner <= 0 || owner == ::getpid() || ::lstat(entry.path().c_str(), &status) != 0) continue;
+        if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) continue;
+        if (::kill(owner, 0) == 0 || errno != ESRCH) continue;
+        for (const auto& file : std::filesystem::directory_iterator(entry.path(), error))
+            if (file.is_regular_file(error) && !file.is_symlink(error)) ::unlink(file.path().c_str());
+        ::rmdir(entry.path().c_str());
+    }
+}
+
 // The directory in the temporary directory as it is now named; one made under another is
 // given up once none of its working files exists, so working files are found where the
 // temporary directory now is.
@@ -65,7 +101,9 @@ bool preparePlace() {
     for (const auto& [name, storage] : p.storages)
         if (storage.named) return true;
     clearPlace();
-    std::string pattern = (std::filesystem::path(temporary_directory) / "korvel-XXXXXX").string();
+    removeAbandonedPlaces(temporary_directory);
+    std::string pattern =
+        (std::filesystem::path(temporary_directory) / (PLACE_STEM + std::to_string(::getpid()) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) return false;
     p.directory = pattern;
     p.temporary_directory = temporary_directory;

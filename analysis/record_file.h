@@ -11,7 +11,8 @@
 // mapped for the whole run: between two working files of that name it waits under a hidden
 // name in the private directory, and making the working file renames it to its own name,
 // every record zero; deleting the working file takes that name away again. At the end of the
-// process the hidden files and the directory are removed.
+// process the hidden files and the directory are removed; a run that ended without removing
+// them (killed, or ended at once) has them removed by the next run that makes a working file.
 
 #include <cstddef>
 #include <string>

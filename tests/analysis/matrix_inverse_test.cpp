@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -246,6 +247,28 @@ TEST_F(MatinvTest, FileThatCannotReachItsSizeFails) {
     EXPECT_EQ(1u, linesOf(m_watching, "msgbox 48").size());
     EXPECT_TRUE(linesOf(m_watching, "file ").empty());
     EXPECT_TRUE(noWorkingFileNamed());
+}
+
+// Working files of a run that ended without removing them (killed, or ended at once) are
+// removed by the next run that inverts; those of a live process are left alone.
+TEST_F(MatinvTest, RemovesWhatAnEndedRunLeft) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path abandoned = m_tmpdir / ("korvel-" + std::to_string(ended) + "-abcdef");
+    const fs::path alive = m_tmpdir / "korvel-1-abcdef";
+    for (const fs::path& directory : {abandoned, alive}) {
+        fs::create_directory(directory);
+        std::ofstream(directory / ".XINVF") << "left\n";
+        std::ofstream(directory / "FEEDBACK") << "left\n";
+    }
+    Matrix<double, 2, 2> a;
+    a(1, 1) = 2.0; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+    int ierr = 99;
+    MATINV(a, 2, ierr);
+    EXPECT_EQ(MATINV_INVERTED, ierr);
+    EXPECT_FALSE(fs::exists(abandoned));
+    EXPECT_TRUE(fs::exists(alive / "FEEDBACK"));
 }
 
 }  // namespace
