@@ -1,7 +1,7 @@
 // The optimal control from end to end through korvel_replay, on the two-stage example with
 // examples/OPTIMAL_CONTROL.d and on the seven grades with their own control file: every cell of
 // the x* and u* tables against the trajectory the oracle gives, and the comparison of one
-// stage with its statistics computed here in double.
+// stage, its graph's series and its statistics computed here in double.
 
 #include "analysis_fixture.h"
 #include "control_oracle.h"
@@ -178,6 +178,17 @@ TEST_P(ControlEndToEndTest, EveryCellAsTheOracleGivesIt) {
     const double rmse = std::sqrt(squares / points);
     const double u = rmse / (std::sqrt(optimal_squares / points) + std::sqrt(nominal_squares / points));
     const std::string name = "    x_" + RIGHT_ALIGNED(example.compared_stage, 2);
+    // The graph: its title ends in the stage's name, and its two series are the points above
+    // (whole numbers in both examples).
+    std::string nominal_points = "points 1", optimal_points = "points 2";
+    for (size_t p = 0; p < expected.states.size(); ++p) {
+        nominal_points += " " + std::to_string(std::lround(p == 0 ? problem.x0(k) : problem.path[p - 1](k)));
+        optimal_points += " " + std::to_string(std::lround(expected.states[p](k)));
+    }
+    const std::string graph = "graph \"NOMINAL AND OPTIMAL TRAJECTORY FOR THE STOCK : " + name +
+                              "\" \"(Plain time-periods)\" \"Time periods\" \"\"";
+    for (const std::string& line : {graph, nominal_points, optimal_points})
+        EXPECT_EQ(1, std::count(run.lines.begin(), run.lines.end(), line)) << line;
     const std::string head = "text 10 35 30 \"t'Arial'h19w8b\" #ffffff \"Comparison results between nominal and optimal "
                              "trajectories for : " + name + "\"";
     EXPECT_EQ(1, std::count(run.lines.begin(), run.lines.end(), head)) << head;
