@@ -37,6 +37,14 @@ QSize ChildWindow::surfaceRoom(const QSize& available) const {
     return (available - decorations).expandedTo(QSize(1, 1));
 }
 
+// The rest of a larger surface is reached by scroll bars, which take their room in the window.
+QSize ChildWindow::sizeShowing(const QSize& content) const {
+    const QSize whole = m_surface->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    const QSize bars(content.height() < whole.height() ? bar : 0, content.width() < whole.width() ? bar : 0);
+    return fittedSize() - whole + content.boundedTo(whole) + bars;
+}
+
 void ChildWindow::fitWithin(const QSize& available) {
     const QSize wanted = fittedSize();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
@@ -48,9 +56,10 @@ void ChildWindow::fitWithin(const QSize& available) {
     resize(width, height);
 }
 
-void ChildWindow::sizeToFit() {
+void ChildWindow::sizeToFit(const QSize& available) {
     if (isMaximized()) showNormal();
-    resize(fittedSize());
+    fitWithin(available);
+    move(std::clamp(x(), 0, std::max(0, available.width() - width())), std::clamp(y(), 0, std::max(0, available.height() - height())));
 }
 
 void ChildWindow::closeByLayer() {
@@ -58,14 +67,16 @@ void ChildWindow::closeByLayer() {
     close();
 }
 
-// The user's close puts the window away; it stays bound to its channel and can be restored.
+// The user's close of a window that a routine waits on (a table page, a graph) is the click that
+// ends the wait; the routine then closes the window itself. Any other window is put away, bound
+// to its channel, and can be restored.
 void ChildWindow::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         QMdiSubWindow::closeEvent(event);
         return;
     }
     event->ignore();
-    showMinimized();
+    if (!m_surface->answerMouseWait()) showMinimized();
 }
 
 }  // namespace korvel

@@ -23,8 +23,10 @@ public:
     void fitWithin(const QSize& available);
     // The largest surface the window shows whole within `available`.
     QSize surfaceRoom(const QSize& available) const;
-    // Exactly as large as the surface needs.
-    void sizeToFit();
+    // The window's size that shows the top-left `content` of the surface whole.
+    QSize sizeShowing(const QSize& content) const;
+    // As large as the surface needs, moved and cut where needed to lie inside `available`.
+    void sizeToFit(const QSize& available);
     // Only the layer closes a child window: a routine may still be drawing in it or waiting.
     void closeByLayer();
 

@@ -3,6 +3,7 @@
 namespace korvel {
 
 void CommandQueue::submit(MENU_ROUTINE routine, bool checked) {
+    if (m_closed) return;
     m_pending.emplace_back(routine, checked);
     if (m_running) return;
     m_running = true;
@@ -12,6 +13,11 @@ void CommandQueue::submit(MENU_ROUTINE routine, bool checked) {
         next(state);
     }
     m_running = false;
+}
+
+void CommandQueue::close() {
+    m_closed = true;
+    m_pending.clear();
 }
 
 }  // namespace korvel

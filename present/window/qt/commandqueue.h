@@ -14,10 +14,13 @@ public:
     // Runs the routine now when no command is running; otherwise after the running ones.
     void submit(MENU_ROUTINE routine, bool checked);
     bool running() const { return m_running; }
+    // The program ends: what waits is dropped, and nothing is taken any more.
+    void close();
 
 private:
     std::deque<std::pair<MENU_ROUTINE, bool>> m_pending;
     bool m_running = false;
+    bool m_closed = false;
 };
 
 }  // namespace korvel

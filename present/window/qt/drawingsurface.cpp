@@ -23,13 +23,13 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
 }
 
 void DrawingSurface::canvasResized() {
-    setFixedSize(m_canvas.image().size());
+    setFixedSize(m_canvas.rect().size());
     m_selection = QRect();
     m_selectedMode = SelectionMode::None;
     update();
 }
 
-QSize DrawingSurface::sizeHint() const { return m_canvas.image().size(); }
+QSize DrawingSurface::sizeHint() const { return m_canvas.rect().size(); }
 
 void DrawingSurface::expectLine(LineHandler handler) {
     m_typed.clear();
@@ -39,6 +39,14 @@ void DrawingSurface::expectLine(LineHandler handler) {
 void DrawingSurface::expectMouse(int mask, MouseHandler handler) {
     m_mouseMask = mask;
     m_mouseHandler = std::move(handler);
+}
+
+bool DrawingSurface::answerMouseWait() {
+    if (!m_mouseHandler) return false;
+    const bool right = !(m_mouseMask & MOUSE_LEFT_DOWN) && (m_mouseMask & MOUSE_RIGHT_DOWN);
+    const MOUSE_RESULT press{right ? MOUSE_RIGHT_DOWN : MOUSE_LEFT_DOWN, right ? 2 : 1, 0, 0};
+    std::exchange(m_mouseHandler, nullptr)(press);
+    return true;
 }
 
 void DrawingSurface::typeText(const QString& text) {
@@ -68,15 +76,21 @@ void DrawingSurface::selectAll() {
     update();
 }
 
-QRect DrawingSurface::copiedArea() const { return m_selection.isValid() ? m_selection : m_canvas.image().rect(); }
+QRect DrawingSurface::copiedArea() const { return m_selection.isValid() ? m_selection : m_canvas.rect(); }
 
-QImage DrawingSurface::copiedImage() const { return m_canvas.image().copy(copiedArea()); }
+QImage DrawingSurface::copiedImage() const { return m_canvas.imageOf(copiedArea()); }
 
-QString DrawingSurface::copiedText() const { return m_canvas.textInside(copiedArea()); }
+// A result-table page gives its cells, as built; any other surface the texts drawn on it.
+QString DrawingSurface::copiedText() const {
+    const PageCells& cells = m_canvas.pageCells();
+    return cells.isEmpty() ? m_canvas.textInside(copiedArea()) : cells.textInside(copiedArea());
+}
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+    const QRect area = event->rect();
+    const qreal ratio = m_canvas.image().devicePixelRatio();
+    painter.drawImage(area, m_canvas.image(), QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     if (!m_selection.isValid()) return;
     // Selection: a dashed frame that shows on any background.
     painter.setPen(QPen(Qt::white, 1, Qt::SolidLine));
@@ -129,10 +143,13 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DrawingSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_selecting != SelectionMode::None) return;
     reportMouse(event->button() == Qt::RightButton ? MOUSE_RIGHT_DOUBLE : MOUSE_LEFT_DOUBLE, event);
 }
 
+// While a selection is being made the mouse is the selection's: nothing reaches a waiting routine.
 void DrawingSurface::reportMouse(int mouseEvent, QMouseEvent* mouse) {
+    if (m_selecting != SelectionMode::None || m_dragging) return;
     if (!m_mouseHandler || !(m_mouseMask & mouseEvent)) return;
     const QPoint at = mouse->position().toPoint();
     const MOUSE_RESULT result{mouseEvent, keyState(mouse->buttons()), at.x(), at.y()};

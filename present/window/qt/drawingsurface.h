@@ -36,6 +36,9 @@ public:
     bool isReadingLine() const { return static_cast<bool>(m_lineHandler); }
     void expectMouse(int mask, MouseHandler handler);
     bool isWaitingForMouse() const { return static_cast<bool>(m_mouseHandler); }
+    // Ends a mouse wait as if the user had pressed the button it waits for; false when no
+    // routine waits.
+    bool answerMouseWait();
     // Text delivered as if typed; a line end acts as Enter.
     void typeText(const QString& text);
 

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace korvel {
 
@@ -30,6 +33,20 @@ void FrameWindow::addChild(ChildWindow* child) {
     child->fitWithin(m_area->viewport()->size());
     m_area->setActiveSubWindow(child);
     child->surface().setFocus();
+}
+
+void FrameWindow::showWhole(ChildWindow* child, const QSize& content) {
+    if (m_fullScreen || child->isMaximized() || child->isMinimized()) return;
+    const QSize wanted = child->sizeShowing(content);
+    const QSize area = m_area->viewport()->size();
+    const QRect screenArea = screen()->availableGeometry();
+    const QRect outer = frameGeometry();
+    // Grown to the right and downwards, no further than the screen.
+    const QSize room(std::max(0, screenArea.right() - outer.right()), std::max(0, screenArea.bottom() - outer.bottom()));
+    const QSize grow = (wanted - area).expandedTo(QSize(0, 0)).boundedTo(room);
+    if (grow.width() > 0 || grow.height() > 0) resize(size() + grow);
+    child->move(0, 0);
+    child->resize(wanted.boundedTo(area + grow));
 }
 
 void FrameWindow::toggleStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
@@ -75,7 +92,7 @@ void FrameWindow::paste() {
 }
 
 void FrameWindow::sizeToFit() {
-    if (ChildWindow* child = activeChild()) child->sizeToFit();
+    if (ChildWindow* child = activeChild()) child->sizeToFit(m_area->viewport()->size());
 }
 
 void FrameWindow::toggleFullScreen() {
@@ -96,19 +113,24 @@ void FrameWindow::toggleFullScreen() {
     m_fullScreen = !m_fullScreen;
 }
 
+// Ends every event loop, the nested ones of waiting routines too.
+void FrameWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && m_fullScreen)
+        toggleFullScreen();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
 void FrameWindow::exitNow() {
     m_exiting = true;
     close();
-    QApplication::quit();
+    QCoreApplication::exit(0);
 }
 
+// The user's close is the exit command; the exit closes the frame itself.
 void FrameWindow::closeEvent(QCloseEvent* event) {
-    if (m_exiting || !m_requestExit) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    m_requestExit();
+    if (!m_exiting && m_requestExit) m_requestExit();
+    event->accept();
 }
 
 }  // namespace korvel

@@ -23,6 +23,10 @@ public:
     ChildWindow* activeChild() const;
     void addChild(ChildWindow* child);
 
+    // A page about to wait for the user is shown whole where the screen allows: the frame
+    // grows for it and the window takes the size of what is drawn, `content` from the top left.
+    void showWhole(ChildWindow* child, const QSize& content);
+
     void toggleStatusBar();
     void tile();
     void cascade();
@@ -36,14 +40,17 @@ public:
     void paste();
     void sizeToFit();
     void toggleFullScreen();
+    bool inFullScreen() const { return m_fullScreen; }
 
-    // Closing the frame is the exit command: `requestExit` queues it behind a running command;
-    // `exitNow` carries it out.
+    // Closing the frame is the user's exit command, carried out by `requestExit`; `exitNow`
+    // closes the frame and ends the application's event loops.
     void setExitRequest(std::function<void()> requestExit) { m_requestExit = std::move(requestExit); }
     void exitNow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape leaves full screen; the keys a child window does not use come here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QMdiArea* m_area;

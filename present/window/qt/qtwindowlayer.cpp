@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QEventLoop>
 #include <QLocale>
 #include <QMdiArea>
@@ -21,6 +22,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -52,6 +54,21 @@ QMessageBox::Icon iconOf(int style) {
 
 int16_t cells(int pixels, int cell) { return static_cast<int16_t>(pixels / cell); }
 
+// What the user is told when a program cannot be started; the path follows the text.
+const std::string VIEWER_FAILURE_CAPTION = " Instructions to users";
+const std::string VIEWER_FAILURE_TEXT =
+    " No browser could be started to show the instructions. You can open this file by hand: ";
+const std::string EDITOR_FAILURE_CAPTION = " Create datafile";
+const std::string EDITOR_FAILURE_TEXT =
+    " No text editor could be started. Write the data file with any plain-text editor and save it in: ";
+
+// The layer's own commands, which act on the window the user sees rather than queue.
+bool isLayerCommand(MENU_ROUTINE routine) {
+    static const MENU_ROUTINE LAYER_COMMANDS[] = {WIN_NONE, WIN_EXIT,  WIN_SELECT_TEXT, WIN_SELECT_AREA,  WIN_SELECT_ALL,
+                                                  WIN_COPY, WIN_PASTE, WIN_SIZE_TO_FIT, WIN_FULL_SCREEN};
+    return std::find(std::begin(LAYER_COMMANDS), std::end(LAYER_COMMANDS), routine) != std::end(LAYER_COMMANDS);
+}
+
 // What a waiting thread shares with the GUI event that ends its wait.
 template <typename Result>
 struct Waiting {
@@ -65,12 +82,28 @@ struct Waiting {
 }  // namespace
 
 QtWindowLayer::QtWindowLayer() : m_frame(std::make_unique<FrameWindow>()) {
-    m_menus = std::make_unique<MenuBarController>(
-        m_frame->menuBar(), [this](MENU_ROUTINE routine, bool checked) { m_commands.submit(routine, checked); });
-    m_frame->setExitRequest([this] { queueCommand(WIN_EXIT); });
+    m_menus = std::make_unique<MenuBarController>(m_frame->menuBar(),
+                                                  [this](MENU_ROUTINE routine, bool checked) { choose(routine, checked); });
+    m_frame->setExitRequest([this] { exitProgram(); });
 }
 
 QtWindowLayer::~QtWindowLayer() = default;
+
+// A pick of one of the program's routines waits its turn; the layer's own commands (the user's
+// exit among them) act at once, even while a command waits on a page, a graph or a line.
+void QtWindowLayer::choose(MENU_ROUTINE routine, bool checked) {
+    if (isLayerCommand(routine))
+        routine(checked);
+    else
+        m_commands.submit(routine, checked);
+}
+
+// Every wait ends at once with nothing, so a command that waits runs to its end, deleting its
+// working files, and nothing queued runs after it; then the application's loop ends.
+void QtWindowLayer::exitProgram() {
+    m_commands.close();
+    m_frame->exitNow();
+}
 
 void QtWindowLayer::showFrame() {
     m_frame->show();
@@ -144,6 +177,14 @@ Result QtWindowLayer::waitFor(const std::function<bool(std::function<void(Result
     return waiting->value;
 }
 
+// A result page is complete when it waits for its click; the user then sees all of it, with
+// as much room around it as it has on its left.
+void QtWindowLayer::showPageWhole(ChildWindow& page) {
+    constexpr int MARGIN = 15;
+    const QRect drawn = page.canvas().drawnExtent();
+    m_frame->showWhole(&page, QSize(drawn.right() + 1 + MARGIN, drawn.bottom() + 1 + MARGIN));
+}
+
 QSize QtWindowLayer::screenSize() const {
     const QScreen* screen = m_frame->screen() != nullptr ? m_frame->screen() : QGuiApplication::primaryScreen();
     return screen->size();
@@ -156,6 +197,7 @@ bool QtWindowLayer::openChildWindow(int channel, const std::string& title) {
         ChildWindow* window = child(channel);
         if (window == nullptr) {
             window = new ChildWindow(channel, fromText(title));
+            window->canvas().setDevicePixelRatio(m_frame->devicePixelRatioF());
             m_frame->addChild(window);
             // A window that keeps its defaults (the graph window) is as large as the frame
             // shows it whole, so that nothing drawn across its surface is out of sight.
@@ -420,6 +462,7 @@ MOUSE_RESULT QtWindowLayer::waitMouseEvent(int mask) {
         [&](std::function<void(MOUSE_RESULT)> complete) {
             ChildWindow* target = m_output.data();
             if (target == nullptr) return false;
+            if (!target->canvas().pageCells().isEmpty()) showPageWhole(*target);
             target->surface().expectMouse(mask, complete);
             return true;
         },
@@ -549,12 +592,22 @@ bool QtWindowLayer::runProgram(const std::string& command_line) {
     return onGui([&] { return ProgramLauncher::run(fromText(command_line)); });
 }
 
+// A program that cannot be started is told, with the path the user can take by hand.
 bool QtWindowLayer::runTextEditor() {
-    return onGui([] { return ProgramLauncher::runTextEditor(); });
+    return onGui([&] {
+        if (ProgramLauncher::runTextEditor()) return true;
+        messageBox(EDITOR_FAILURE_TEXT + QDir::currentPath().toStdString() + ' ', EDITOR_FAILURE_CAPTION, MB_EXCLAMATION);
+        return false;
+    });
 }
 
-bool QtWindowLayer::openDocument(const std::string& path) {
-    return onGui([&] { return ProgramLauncher::openDocument(fromText(path)); });
+bool QtWindowLayer::openDocument(const std::string& name) {
+    return onGui([&] {
+        const QString path = ProgramLauncher::documentPath(fromText(name));
+        return ProgramLauncher::openDocument(path, m_frame.get(), [this, path] {
+            messageBox(VIEWER_FAILURE_TEXT + path.toStdString() + ' ', VIEWER_FAILURE_CAPTION, MB_EXCLAMATION);
+        });
+    });
 }
 
 // --- Menus ---
@@ -573,7 +626,7 @@ void QtWindowLayer::standardCommand(StandardCommand command) {
         case StandardCommand::None:
             break;
         case StandardCommand::Exit:
-            m_frame->exitNow();
+            exitProgram();
             break;
         case StandardCommand::SelectText:
             m_frame->selectText();
@@ -636,5 +689,17 @@ std::string QtWindowLayer::formatDate(const DATE_TIME& when) {
 // Nothing to show: the desktop has its own file managers.
 void QtWindowLayer::fileCreated(const std::string&) {}
 void QtWindowLayer::fileDeleted(const std::string&) {}
+
+// The page's cells are kept with the surface they are drawn on, for a copy to carry as text.
+void QtWindowLayer::tablePage(const TABLE_PAGE* page) {
+    onGui([&] {
+        if (m_output == nullptr) return;
+        PageCells& cells = m_output->canvas().pageCells();
+        if (page != nullptr)
+            cells.expect(*page);
+        else
+            cells.stopExpecting();
+    });
+}
 
 }  // namespace korvel

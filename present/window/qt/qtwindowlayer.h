@@ -90,7 +90,7 @@ public:
     // Programs
     bool runProgram(const std::string& command_line) override;
     bool runTextEditor() override;
-    bool openDocument(const std::string& path) override;
+    bool openDocument(const std::string& name) override;
 
     // Menus
     bool appendMenuItem(int menu, int flags, const std::string& text, MENU_ROUTINE routine) override;
@@ -104,8 +104,12 @@ public:
 
     void fileCreated(const std::string& name) override;
     void fileDeleted(const std::string& name) override;
+    void tablePage(const TABLE_PAGE* page) override;
 
 private:
+    void choose(MENU_ROUTINE routine, bool checked);
+    void exitProgram();
+    void showPageWhole(ChildWindow& page);
     template <typename Call>
     auto onGui(Call call);
     template <typename Result, typename Draw>

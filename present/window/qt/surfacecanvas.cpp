@@ -48,13 +48,15 @@ SurfaceCanvas::SurfaceCanvas() {
 void SurfaceCanvas::configure(const WINDOW_CONFIG& config) {
     const QImage previous = m_image;
     m_config = config;
-    m_image = QImage(std::max<int>(1, config.pixel_width), std::max<int>(1, config.pixel_height), QImage::Format_RGB32);
+    const QSize logical(std::max<int>(1, config.pixel_width), std::max<int>(1, config.pixel_height));
+    m_image = QImage(logical * m_ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(m_ratio);
     m_image.fill(toColor(m_background.rgb()));
     if (!previous.isNull()) {
         QPainter painter(&m_image);
         painter.drawImage(0, 0, previous);
     }
-    m_clip = m_image.rect();
+    m_clip = rect();
     while (m_lines.size() > std::max<int>(1, config.text_rows)) m_lines.removeFirst();
 }
 
@@ -65,7 +67,13 @@ void SurfaceCanvas::resetDrawingState() {
     m_textColor = ColourSetting(15, 255);
     m_background = ColourSetting(0);
     m_lineStyle = 0xFFFF;
-    m_clip = m_image.rect();
+    m_clip = rect();
+}
+
+QImage SurfaceCanvas::imageOf(const QRect& area) const {
+    QImage part = m_image.copy(QRectF(area.topLeft() * m_ratio, area.size() * m_ratio).toAlignedRect());
+    part.setDevicePixelRatio(m_ratio);
+    return part;
 }
 
 TEXT_POSITION SurfaceCanvas::moveTo(int x, int y) {
@@ -86,21 +94,55 @@ int SurfaceCanvas::setBackground(int index) { return m_background.setIndex(index
 
 RGB_VALUE SurfaceCanvas::setBackgroundRgb(RGB_VALUE value) { return m_background.setRgb(value); }
 
-void SurfaceCanvas::setClipRect(int x1, int y1, int x2, int y2) { m_clip = spanned(x1, y1, x2, y2) & m_image.rect(); }
+void SurfaceCanvas::setClipRect(int x1, int y1, int x2, int y2) { m_clip = spanned(x1, y1, x2, y2) & rect(); }
 
 void SurfaceCanvas::clear() {
     m_image.fill(toColor(m_background.rgb()));
     m_texts.clear();
     m_lines.clear();
+    m_pageCells.clear();
+    m_lastHeading = -1;
+    m_drawn = QRect();
 }
 
 void SurfaceCanvas::drawText(const QString& text) {
+    const QFontMetrics metrics(m_font, &m_image);
+    const bool heading = m_pageCells.drawn(m_position, text);
+    if (heading) clipHeadingBefore(m_position.x());
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setFont(m_font);
     painter.setPen(toColor(m_color.rgb()));
-    painter.drawText(m_position + QPoint(0, QFontMetrics(m_font, &m_image).ascent()), text);
-    m_texts.push_back({m_position, text});
+    painter.drawText(m_position + QPoint(0, metrics.ascent()), text);
+    const QRect box = visibleBox(m_position, text, metrics);
+    if (heading) m_lastHeading = static_cast<int>(m_texts.size());
+    m_texts.push_back({m_position, text, box});
+    m_drawn |= box;
+}
+
+QRect SurfaceCanvas::visibleBox(QPoint at, const QString& text, const QFontMetrics& metrics) const {
+    const QString shown = withoutTrailingBlanks(text);
+    qsizetype first = 0;
+    while (first < shown.size() && shown.at(first) == QLatin1Char(' ')) ++first;
+    if (first == shown.size()) return QRect();
+    const int left = at.x() + metrics.horizontalAdvance(shown.left(first));
+    return QRect(left, at.y(), at.x() + metrics.horizontalAdvance(shown) - left, metrics.height());
+}
+
+// A page heading longer than its column runs into the next one: the earlier heading is cut
+// after its last character that ends a gap before `x`.
+void SurfaceCanvas::clipHeadingBefore(int x) {
+    constexpr int GAP = 3;
+    if (m_lastHeading < 0) return;
+    PlacedText& previous = m_texts[m_lastHeading];
+    if (!previous.box.isValid() || previous.box.right() < x - GAP) return;
+    const QFontMetrics metrics(m_font, &m_image);
+    QString kept = withoutTrailingBlanks(previous.text);
+    while (!kept.isEmpty() && previous.position.x() + metrics.horizontalAdvance(kept) > x - GAP) kept.chop(1);
+    const int cut = previous.position.x() + metrics.horizontalAdvance(kept);
+    QPainter(&m_image).fillRect(QRect(QPoint(cut, previous.box.top()), previous.box.bottomRight()),
+                                toColor(m_background.rgb()));
+    previous.box.setRight(cut - 1);
 }
 
 int SurfaceCanvas::textWidth(const QString& text) const { return QFontMetrics(m_font, &m_image).horizontalAdvance(text); }
@@ -115,20 +157,25 @@ void SurfaceCanvas::writeLine(const QString& text) {
     painter.setPen(toColor(m_textColor.rgb()));
     painter.drawText(origin + QPoint(0, QFontMetrics(font, &m_image).ascent()), text);
     m_lines.append(text);
-    m_texts.push_back({origin, text});
+    m_texts.push_back({origin, text, visibleBox(origin, text, QFontMetrics(font, &m_image))});
 }
 
 void SurfaceCanvas::scrollTextUp() {
-    const QImage shifted = m_image.copy(0, CELL_HEIGHT, m_image.width(), m_image.height() - CELL_HEIGHT);
+    const QImage before = m_image;
     m_image.fill(toColor(m_background.rgb()));
-    QPainter(&m_image).drawImage(0, 0, shifted);
+    QPainter(&m_image).drawImage(QPoint(0, -CELL_HEIGHT), before);
     m_lines.removeFirst();
-    for (PlacedText& placed : m_texts) placed.position.ry() -= CELL_HEIGHT;
+    m_lastHeading = -1;
+    for (PlacedText& placed : m_texts) {
+        placed.position.ry() -= CELL_HEIGHT;
+        placed.box.translate(0, -CELL_HEIGHT);
+    }
     std::erase_if(m_texts, [](const PlacedText& placed) { return placed.position.y() < 0; });
 }
 
 bool SurfaceCanvas::rectangle(int mode, int x1, int y1, int x2, int y2) {
     const QRect area = spanned(x1, y1, x2, y2);
+    if (mode == 2 || mode == 3) m_drawn |= area;
     if (mode == 3) {
         QPainter(&m_image).fillRect(area & m_clip, toColor(m_color.rgb()));
         return true;
@@ -213,8 +260,12 @@ void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
     }
 }
 
+// One logical pixel: every device pixel it covers.
 void SurfaceCanvas::plot(QPoint point, QRgb colour) {
-    if (m_clip.contains(point)) m_image.setPixel(point, colour);
+    if (!m_clip.contains(point)) return;
+    const QRect covered = QRectF(QPointF(point) * m_ratio, QSizeF(m_ratio, m_ratio)).toAlignedRect() & m_image.rect();
+    for (int y = covered.top(); y <= covered.bottom(); ++y)
+        for (int x = covered.left(); x <= covered.right(); ++x) m_image.setPixel(x, y, colour);
 }
 
 // The current colour with the line style turned into a dash pattern of on and off runs.
