@@ -8,9 +8,38 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
+namespace {
+
+constexpr const char* USAGE =
+    "Usage: korvel [OPTION]\n"
+    "Plan the personnel stocks of an organisation as an open Markov system.\n"
+    "Korvel is used through the menus of its window; start it in the folder of your data files.\n"
+    "\n"
+    "      --help     display this help and exit\n"
+    "      --version  output version information and exit\n"
+    "\n"
+    "The instructions are in HelpText.htm, in the working folder or in /usr/share/korvel.\n";
+
+// The two options every installed program answers; everything else is left to Qt.
+bool answerOption(const char* option) {
+    if (std::strcmp(option, "--version") == 0) {
+        std::printf("korvel %s\n", KORVEL_VERSION);
+        return true;
+    }
+    if (std::strcmp(option, "--help") == 0) {
+        std::fputs(USAGE, stdout);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (argc == 2 && answerOption(argv[1])) return EXIT_SUCCESS;
     QApplication app(argc, argv);
     korvel::QtWindowLayer layer;
     korvel::INSTALL_LAYER(&layer);

@@ -1,10 +1,12 @@
 // What the desktop gives a program beyond its windows: starting other programs, and drawing
 // at a display's resolution.
 
+#include "present/window/qt/programlauncher.h"
 #include "present/window/qt/surfacecanvas.h"
 #include "tests/qt/qt_layer_fixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -61,6 +63,24 @@ TEST_F(NothingToStart, FailedLaunchIsToldWithThePathToTakeByHand) {
         EXPECT_TRUE(text.endsWith(QLatin1Char(' ') + c.path + QLatin1Char(' '))) << c.what << ": " << text.toStdString();
         EXPECT_EQ(QMessageBox::Warning, icon) << c.what;
     }
+}
+
+// Installed, the program finds its instructions in the share folder beside its bin folder,
+// unless the working directory has its own.
+TEST(HelpFile, WorkingDirectoryFirstThenTheShareFolder) {
+    QTemporaryDir work;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    const QString share = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/korvel");
+    ASSERT_TRUE(QDir().mkpath(share));
+    const QString installed = QDir(share).canonicalPath() + QStringLiteral("/HelpText.htm");
+    for (const QString& file : {installed, work.filePath(QStringLiteral("HelpText.htm"))}) {
+        QFile help(file);
+        ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+        EXPECT_EQ(file, ProgramLauncher::documentPath(QStringLiteral("HelpText.htm")));
+    }
+    QDir(share).removeRecursively();
+    QDir::setCurrent(previous);
 }
 
 // A ratio of 2: four device pixels for every logical one, and positions, sizes and text boxes
