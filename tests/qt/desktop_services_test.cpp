@@ -1,6 +1,8 @@
 // What the desktop gives a program beyond its windows: starting other programs, and drawing
 // at a display's resolution.
 
+#include "present/window/qt/childwindow.h"
+#include "present/window/qt/framewindow.h"
 #include "present/window/qt/programlauncher.h"
 #include "present/window/qt/surfacecanvas.h"
 #include "tests/qt/qt_layer_fixture.h"
@@ -112,6 +114,21 @@ TEST(SurfaceResolution, RatioTwoDrawsTwiceThePixelsInTheSameLayout) {
             EXPECT_EQ(blue, sharp.image().pixelColor(corner * 2 + part));
     }
     EXPECT_EQ(QSize(40, 20), sharp.imageOf(QRect(10, 10, 20, 10)).size());
+}
+
+// The screen's ratio, 1 unless KORVEL_EXPECT_RATIO names another: the test runs once as it is,
+// and once on a screen scaled 2x.
+TEST_F(QtLayerTest, ChildSurfaceIsDrawnAtTheScreensRatio) {
+    OPEN_CHILD_WINDOW(63, "Table of results");
+    WINDOW_CONFIG config;
+    config.pixel_width = 300;
+    config.pixel_height = 200;
+    ASSERT_TRUE(SET_WINDOW_CONFIG(config));
+    const SurfaceCanvas& canvas = layer.child(63)->canvas();
+    const qreal ratio = layer.frame().devicePixelRatioF();
+    EXPECT_EQ(QSize(300, 200), canvas.rect().size());
+    EXPECT_EQ(qEnvironmentVariable("KORVEL_EXPECT_RATIO", QStringLiteral("1")).toDouble(), ratio);
+    EXPECT_EQ(QSize(300, 200) * ratio, canvas.image().size());
 }
 
 }  // namespace
