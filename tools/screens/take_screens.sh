@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Retakes the desktop screens of docs/screens: Korvel's icon at 48 and 256 pixels, and the
-# initial-data page of civil_service_grades.d as a person sees it, on a screen of its own
+# pages of "Sho&w details" and "&Matrix [I-P]" for civil_service_grades.d as a person sees
+# them, on a screen of its own
 # (Xvfb, no window manager). Needs a built Korvel, xvfb, xdotool, imagemagick, librsvg2-bin.
 set -euo pipefail
 
@@ -53,3 +54,23 @@ sleep 1
 xdotool mousemove 145 53 click 1
 sleep 3
 import -window root "$screens/details_x_table.png"
+# A click turns each page: P, then the roots, then the verdict for 2.5 s.
+xdotool mousemove 400 200 click 1
+sleep 2
+import -window root "$screens/details_p_table.png"
+xdotool mousemove 400 200 click 1
+sleep 2
+import -window root "$screens/details_roots_table.png"
+xdotool mousemove 400 200 click 1
+sleep 0.5
+import -window root "$screens/details_verdict.png"
+sleep 4
+# Read data-Show > Matrix [I-P]: [I - P], then its inverse.
+xdotool mousemove 130 8 click 1
+sleep 1
+xdotool mousemove 140 77 click 1
+sleep 3
+import -window root "$screens/details_i_minus_p.png"
+xdotool mousemove 400 200 click 1
+sleep 2
+import -window root "$screens/details_inverse.png"
