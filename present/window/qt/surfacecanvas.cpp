@@ -108,14 +108,17 @@ void SurfaceCanvas::clear() {
 void SurfaceCanvas::drawText(const QString& text) {
     const QFontMetrics metrics(m_font, &m_image);
     const bool heading = m_pageCells.drawn(m_position, text);
-    if (heading) clipHeadingBefore(m_position.x());
+    if (heading) fitHeadingBefore(m_position.x());
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setFont(m_font);
     painter.setPen(toColor(m_color.rgb()));
     painter.drawText(m_position + QPoint(0, metrics.ascent()), text);
     const QRect box = visibleBox(m_position, text, metrics);
-    if (heading) m_lastHeading = static_cast<int>(m_texts.size());
+    if (heading) {
+        m_lastHeading = static_cast<int>(m_texts.size());
+        m_lastHeadingColour = toColor(m_color.rgb());
+    }
     m_texts.push_back({m_position, text, box});
     m_drawn |= box;
 }
@@ -129,20 +132,28 @@ QRect SurfaceCanvas::visibleBox(QPoint at, const QString& text, const QFontMetri
     return QRect(left, at.y(), at.x() + metrics.horizontalAdvance(shown) - left, metrics.height());
 }
 
-// A page heading longer than its column runs into the next one: the earlier heading is cut
-// after its last character that ends a gap before `x`.
-void SurfaceCanvas::clipHeadingBefore(int x) {
+// A page heading longer than its column runs into the next one: the earlier heading is drawn
+// again, narrowed to end a gap before `x`, and never past that.
+void SurfaceCanvas::fitHeadingBefore(int x) {
     constexpr int GAP = 3;
     if (m_lastHeading < 0) return;
     PlacedText& previous = m_texts[m_lastHeading];
     if (!previous.box.isValid() || previous.box.right() < x - GAP) return;
-    const QFontMetrics metrics(m_font, &m_image);
-    QString kept = withoutTrailingBlanks(previous.text);
-    while (!kept.isEmpty() && previous.position.x() + metrics.horizontalAdvance(kept) > x - GAP) kept.chop(1);
-    const int cut = previous.position.x() + metrics.horizontalAdvance(kept);
-    QPainter(&m_image).fillRect(QRect(QPoint(cut, previous.box.top()), previous.box.bottomRight()),
-                                toColor(m_background.rgb()));
-    previous.box.setRight(cut - 1);
+    const int room = x - GAP - previous.position.x();
+    const int natural = QFontMetrics(m_font, &m_image).horizontalAdvance(withoutTrailingBlanks(previous.text));
+    QFont narrow = m_font;
+    const int stretch = narrow.stretch() > 0 ? narrow.stretch() : 100;
+    narrow.setStretch(std::max(1, stretch * room / std::max(1, natural)));
+    const QFontMetrics narrowMetrics(narrow, &m_image);
+    const QRect allowed(previous.position.x(), previous.box.top(), room, previous.box.height());
+    QPainter painter(&m_image);
+    // One pixel more, for the ink of a last bold letter past its advance.
+    painter.fillRect(previous.box.adjusted(0, 0, 1, 0), toColor(m_background.rgb()));
+    painter.setClipRect(allowed & m_clip);
+    painter.setFont(narrow);
+    painter.setPen(m_lastHeadingColour);
+    painter.drawText(previous.position + QPoint(0, narrowMetrics.ascent()), previous.text);
+    previous.box = visibleBox(previous.position, previous.text, narrowMetrics) & allowed;
 }
 
 int SurfaceCanvas::textWidth(const QString& text) const { return QFontMetrics(m_font, &m_image).horizontalAdvance(text); }

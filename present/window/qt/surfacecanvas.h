@@ -82,7 +82,7 @@ private:
     QPen outlinePen() const;
     void scrollTextUp();
     QRect visibleBox(QPoint at, const QString& text, const QFontMetrics& metrics) const;
-    void clipHeadingBefore(int x);
+    void fitHeadingBefore(int x);
 
     WINDOW_CONFIG m_config;
     qreal m_ratio = 1;
@@ -98,6 +98,7 @@ private:
     PageCells m_pageCells;
     // The last page heading drawn, an index into m_texts; -1 before the first.
     int m_lastHeading = -1;
+    QColor m_lastHeadingColour;
     QRect m_drawn;
     QStringList m_lines;
 };
