@@ -184,6 +184,7 @@ TEST_F(ChildWindowTest, WrittenLinesAppearInTheTextBufferAndScroll) {
     EXPECT_EQ(QStringLiteral("second\nthird"), indications().canvas().textInside(QRect(0, 0, 320, 32)));
 }
 
+// With no routine waiting on it; a wait that starts later brings it back.
 TEST_F(ChildWindowTest, UserCloseMinimisesTheWindowWhichStaysBoundToItsChannel) {
     openIndications();
     EXPECT_FALSE(indications().close());
@@ -191,6 +192,13 @@ TEST_F(ChildWindowTest, UserCloseMinimisesTheWindowWhichStaysBoundToItsChannel) 
     ASSERT_NE(nullptr, layer.child(10));
     SET_COLOR(15);
     EXPECT_TRUE(RECTANGLE(3, 0, 0, 1, 1));
+    bool shownForTheWait = false;
+    QTimer::singleShot(20, [&] {
+        shownForTheWait = !indications().isMinimized();
+        QTest::keyClick(&indications().surface(), Qt::Key_Return);
+    });
+    EXPECT_EQ("", READ_LINE(10));
+    EXPECT_TRUE(shownForTheWait);
 }
 
 TEST_F(ChildWindowTest, ReopenedChannelStartsFromTheDefaultDrawingState) {

@@ -177,12 +177,15 @@ Result QtWindowLayer::waitFor(const std::function<bool(std::function<void(Result
     return waiting->value;
 }
 
-// A result page is complete when it waits for its click; the user then sees all of it, with
-// as much room around it as it has on its left.
-void QtWindowLayer::showPageWhole(ChildWindow& page) {
+// No routine waits on a window the user cannot see: one put away comes back. A result page is
+// complete when it waits for its click; the user then sees all of it, with as much room around
+// it as it has on its left.
+void QtWindowLayer::showForWait(ChildWindow& window) {
     constexpr int MARGIN = 15;
-    const QRect drawn = page.canvas().drawnExtent();
-    m_frame->showWhole(&page, QSize(drawn.right() + 1 + MARGIN, drawn.bottom() + 1 + MARGIN));
+    if (window.isMinimized()) window.showNormal();
+    if (window.canvas().pageCells().isEmpty()) return;
+    const QRect drawn = window.canvas().drawnExtent();
+    m_frame->showWhole(&window, QSize(drawn.right() + 1 + MARGIN, drawn.bottom() + 1 + MARGIN));
 }
 
 QSize QtWindowLayer::screenSize() const {
@@ -462,7 +465,7 @@ MOUSE_RESULT QtWindowLayer::waitMouseEvent(int mask) {
         [&](std::function<void(MOUSE_RESULT)> complete) {
             ChildWindow* target = m_output.data();
             if (target == nullptr) return false;
-            if (!target->canvas().pageCells().isEmpty()) showPageWhole(*target);
+            showForWait(*target);
             target->surface().expectMouse(mask, complete);
             return true;
         },
@@ -474,6 +477,7 @@ std::string QtWindowLayer::readLine(int channel) {
                [&](std::function<void(QString)> complete) {
                    ChildWindow* target = child(channel);
                    if (target == nullptr) return false;
+                   showForWait(*target);
                    target->surface().expectLine(complete);
                    return true;
                },

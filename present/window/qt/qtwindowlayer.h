@@ -109,7 +109,7 @@ public:
 private:
     void choose(MENU_ROUTINE routine, bool checked);
     void exitProgram();
-    void showPageWhole(ChildWindow& page);
+    void showForWait(ChildWindow& window);
     template <typename Call>
     auto onGui(Call call);
     template <typename Result, typename Draw>
