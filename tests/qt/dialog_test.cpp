@@ -163,7 +163,11 @@ TEST_F(DialogTest, FileDialogOffersTheFiltersInOrderAndAVisibleReadOnlyBox) {
         ASSERT_NE(nullptr, readOnly);
         boxVisible = readOnly->isVisible();
         readOnly->setChecked(true);
-        dialog->selectFile(chosen);
+        // Typed into the name field, as a user would: selectFile() leaves the field alone once it
+        // has the focus, which made the answer depend on when the window got it.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nullptr, name);
+        name->setText(chosen);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     const FILE_DIALOG_RESULT result = OPEN_FILE_DIALOG(datafileRequest());

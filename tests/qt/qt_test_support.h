@@ -2,6 +2,9 @@
 // Helpers for the offscreen tests of the Qt layer.
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -10,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
@@ -33,19 +38,43 @@ inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 5000
     return true;
 }
 
-// Hands the next modal window that opens to `answer` (which closes it), as a user would.
-inline void whenModalShown(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start();
-}
+// Hands the next modal window to `answer` (which closes it), as a user would: the window's own
+// Show event is the signal, and the answer runs once the event loop has finished showing it.
+// Should the answer leave the window open, the window is rejected and the test fails, so a test
+// never waits forever on a window nobody closes.
+class ModalAnswer : public QObject {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer)) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
+            qApp->removeEventFilter(this);
+            QPointer<QWidget> modal(widget);
+            QMetaObject::invokeMethod(
+                qApp, [this, modal] { answerAndClose(modal); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void answerAndClose(const QPointer<QWidget>& modal) {
+        if (modal) m_answer(modal);
+        if (modal && modal->isVisible()) {
+            ADD_FAILURE() << "the answer left the modal window open";
+            if (auto* dialog = qobject_cast<QDialog*>(modal.data())) dialog->reject();
+            else modal->close();
+        }
+        deleteLater();
+    }
+
+    std::function<void(QWidget*)> m_answer;
+};
+
+inline void whenModalShown(std::function<void(QWidget*)> answer) { new ModalAnswer(std::move(answer)); }
 
 inline void closeModalWhenShown() {
     whenModalShown([](QWidget* modal) { modal->close(); });
