@@ -2,7 +2,7 @@
 // The inverse of a double-precision matrix by Gauss-Jordan elimination without row exchanges,
 // its two working matrices kept row by row in the direct-access working file XINVF.
 
-#include "model/fixed_array.h"
+#include "base/fixed_array.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
 #include "analysis/record_file.h"
 
-#include "present/window/window_layer.h"
+#include "present/window/recording_observer.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -143,7 +143,7 @@ bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t re
     if (::rename(hiddenPath(name).c_str(), namedPath(name).c_str()) != 0) return false;
     storage.named = true;
     file.mapping = storage.mapping;
-    LAYER().fileCreated(name);
+    TELL_FILE_CREATED(name);
     return true;
 }
 
@@ -165,7 +165,7 @@ void DELETE_RECORD_FILE(RECORD_FILE& file) {
     ::rename(namedPath(file.name).c_str(), hiddenPath(file.name).c_str());
     place().storages[file.name].named = false;
     file.mapping = nullptr;
-    LAYER().fileDeleted(file.name);
+    TELL_FILE_DELETED(file.name);
 }
 
 }  // namespace korvel

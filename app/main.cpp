@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     korvel::QtWindowLayer layer;
     korvel::INSTALL_LAYER(&layer);
+    korvel::INSTALL_OBSERVER(&layer);
     korvel::INITIALSETTINGS();
     layer.showFrame();
     // The main routine never returns: it idles once start-up is over.

@@ -2,9 +2,9 @@
 // The model state: the one set of data every command works on. It lives in static storage for
 // the whole run; commands read and write it directly.
 
-#include "model/fixed_array.h"
-#include "model/fixed_text.h"
-#include "model/logical.h"
+#include "base/fixed_array.h"
+#include "base/fixed_text.h"
+#include "base/logical.h"
 
 #include <atomic>
 #include <cstdint>

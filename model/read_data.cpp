@@ -1,12 +1,12 @@
 #include "model/read_data.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
+#include "base/program_exit.h"
 #include "model/free_format_reader.h"
 #include "model/messages.h"
 #include "model/model_state.h"
 #include "present/window/file_units.h"
 #include "present/window/window_layer.h"
-#include "shell/exit_routines.h"
 
 #include <cmath>
 #include <cstdio>
@@ -168,7 +168,7 @@ void READ_DATA(bool) {
         SHOW_MESSAGE(".....THEN WAIT FOR A WHILE FOR ANYTHING ELSE TO DISAPPEAR..",
                      "    Since you didn't pressed the Enter button, the program is about to close... ",
                      MB_EXCLAMATION);
-        USEREXIT();
+        REQUEST_EXIT();
     }
     if (!DATAFILE_OPEN) {
         showOpenFileFirst();

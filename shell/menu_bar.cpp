@@ -1,12 +1,14 @@
 #include "shell/menu_bar.h"
 
 #include "analysis/analysis_commands.h"
+#include "base/program_exit.h"
 #include "control/control_commands.h"
 #include "model/read_data.h"
 #include "present/graph/graph_commands.h"
 #include "present/window/window_layer.h"
 #include "resources/menu_texts.h"
 #include "shell/data_file_commands.h"
+#include "shell/exit_routines.h"
 #include "shell/help_about.h"
 
 #include <iterator>
@@ -73,6 +75,7 @@ static_assert(std::size(MENU_BAR) == 37);
 }  // namespace
 
 bool INITIALSETTINGS() {
+    INSTALL_EXIT_ROUTINE(USEREXIT);
     bool ok = false;
     for (const MenuEntry& entry : MENU_BAR) ok = APPEND_MENU_ITEM(entry.menu, entry.flags, entry.text, entry.routine);
     return ok;

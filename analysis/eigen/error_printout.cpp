@@ -1,6 +1,6 @@
 #include "analysis/eigen/error_printout.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 
 #include <algorithm>
 #include <array>

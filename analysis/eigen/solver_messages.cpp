@@ -1,7 +1,7 @@
 #include "analysis/eigen/solver_messages.h"
 
+#include "base/program_exit.h"
 #include "present/window/window_layer.h"
-#include "shell/exit_routines.h"
 
 namespace korvel {
 
@@ -19,7 +19,7 @@ void PRINT_SOLVER_LINES(const std::vector<std::string>& lines) {
 
 void STOP_AFTER_SOLVER_MESSAGE() {
     FOCUS_CHANNEL(SOLVER_MESSAGES_CHANNEL);
-    USEREXIT();
+    REQUEST_EXIT();
 }
 
 }  // namespace korvel

@@ -2,7 +2,7 @@
 // A graph's record for the layers that record graphs in place of drawing them.
 
 #include "present/graph/graph_settings.h"
-#include "present/window/window_records.h"
+#include "present/window/recording_observer.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
 #include "present/graph/graph_strokes.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 #include "present/graph/graph_settings.h"
 #include "present/window/window_layer.h"
 

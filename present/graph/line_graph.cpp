@@ -1,10 +1,11 @@
 #include "present/graph/line_graph.h"
 
+#include "base/program_exit.h"
 #include "model/messages.h"
 #include "present/graph/graph_engine.h"
 #include "present/graph/graph_record.h"
+#include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
-#include "shell/exit_routines.h"
 
 #include <iterator>
 
@@ -89,7 +90,7 @@ void LINESGRAPH(const PlotValues& values, const PointLabels& labels, int point_c
     WINDOW_CONFIG config;
     if (!GET_WINDOW_CONFIG(config)) {
         SHOW_MESSAGE(NO_WINDOW_TEXT, NO_WINDOW_CAPTION, MB_STOP);
-        USEREXIT();
+        REQUEST_EXIT();
         return;
     }
     // Steps 2-5: the records

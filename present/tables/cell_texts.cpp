@@ -1,6 +1,6 @@
 #include "present/tables/cell_texts.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 #include "model/model_state.h"
 #include "present/tables/number_formats.h"
 

@@ -2,6 +2,7 @@
 
 #include "present/tables/cell_texts.h"
 #include "present/tables/table_kinds.h"
+#include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
 #include <cassert>

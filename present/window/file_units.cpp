@@ -1,6 +1,6 @@
 #include "present/window/file_units.h"
 
-#include "present/window/window_layer.h"
+#include "present/window/recording_observer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,7 +50,7 @@ bool OPEN_UNIT(int unit, const std::string& path, UnitAccess access) {
     std::FILE* file = access == UnitAccess::ReadOnly ? std::fopen(path.c_str(), "r") : openOrCreate(path, created);
     if (file == nullptr) return false;
     units()[unit] = OpenUnit{file, path};
-    if (created) LAYER().fileCreated(path);
+    if (created) TELL_FILE_CREATED(path);
     return true;
 }
 
@@ -60,7 +60,7 @@ void CLOSE_UNIT(int unit, bool delete_file) {
     auto found = units().find(unit);
     if (found == units().end()) return;
     std::fclose(found->second.file);
-    if (delete_file && ::unlink(found->second.path.c_str()) == 0) LAYER().fileDeleted(found->second.path);
+    if (delete_file && ::unlink(found->second.path.c_str()) == 0) TELL_FILE_DELETED(found->second.path);
     units().erase(found);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Files bound to numbered channels (units), as the data file, the working files and the stray
-// files of earlier runs are handled. Files created or deleted are told to the window layer.
+// files of earlier runs are handled. Files created or deleted are told to the recording observer.
 
 #include <cstdio>
 #include <string>

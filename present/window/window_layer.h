@@ -99,17 +99,6 @@ public:
     // Date
     virtual DATE_TIME currentDateTime() = 0;
     virtual std::string formatDate(const DATE_TIME& when) = 0;
-
-    // Working files: told so that what the program does in the working directory can be seen.
-    virtual void fileCreated(const std::string& name) = 0;
-    virtual void fileDeleted(const std::string& name) = 0;
-
-    // A result-table page is about to be drawn; nullptr once its texts and boxes are. A layer
-    // that records may stand the page for them; one that draws needs nothing more.
-    virtual void tablePage(const TABLE_PAGE*) {}
-    // Likewise for a line graph: its record before its frame, titles, axes, series and legend
-    // are drawn; nullptr once they are.
-    virtual void graphPage(const GRAPH_PAGE*) {}
 };
 
 // The installed layer. Installed once at start, before any routine runs.
@@ -187,10 +176,6 @@ inline void SET_MENU_ITEM_FLAGS(int menu, int item, int flags) { LAYER().setMenu
 // Date
 inline DATE_TIME CURRENT_DATE_TIME() { return LAYER().currentDateTime(); }
 inline std::string FORMAT_DATE(const DATE_TIME& when) { return LAYER().formatDate(when); }
-
-// Result-table pages
-inline void TELL_TABLE_PAGE(const TABLE_PAGE* page) { LAYER().tablePage(page); }
-inline void TELL_GRAPH_PAGE(const GRAPH_PAGE* page) { LAYER().graphPage(page); }
 
 // Waits until the left button is down in the active window; a layer with no window to wait in
 // ends the wait.

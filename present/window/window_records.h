@@ -167,49 +167,6 @@ enum DialogCallbackKind : int {
 using MENU_ROUTINE = void (*)(bool checked);
 using DIALOG_CALLBACK = void (*)(DIALOG& dialog, int control_id, int callback_kind);
 
-// A result-table page as its routines built it: the texts without their trailing blanks, the
-// headings as drawn and each row's cells from the row label on.
-struct TABLE_PAGE {
-    int kind = 0;
-    std::string title;
-    std::string caption;
-    std::string subtitle;
-    std::vector<std::string> headings;
-    std::vector<std::vector<std::string>> rows;
-};
-
-// A line graph as its routines built it, for a layer that records it in place of its drawing:
-// the texts without their padding, the axes as ranged, each series' styles and plotted values,
-// the point labels as drawn and the legend's rows (0 when there is no legend).
-struct GRAPH_AXIS_RECORD {
-    double low = 0.0;
-    double high = 0.0;
-    double tick_step = 0.0;
-    int decimals = 0;
-};
-
-struct GRAPH_SERIES_RECORD {
-    std::string name;
-    int line_type = 0;
-    int line_colour = 0;
-    int marker_type = 0;
-    int marker_colour = 0;
-    std::vector<float> points;
-};
-
-struct GRAPH_PAGE {
-    std::string title;
-    std::string subtitle;
-    std::string x_title;
-    std::string y_title;
-    GRAPH_AXIS_RECORD x_axis;
-    GRAPH_AXIS_RECORD y_axis;
-    std::vector<GRAPH_SERIES_RECORD> series;
-    std::vector<std::string> labels;
-    int legend_rows = 0;
-    int legend_per_row = 0;
-};
-
 // The list-box index through which DIALOG_SET_COUNT sets the number of entries.
 inline constexpr int DIALOG_NUM_ITEMS = -13;
 

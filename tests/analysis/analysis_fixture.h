@@ -1,10 +1,12 @@
 #pragma once
 // A scripted layer installed and the model state returned to its start for every test.
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
+#include "base/program_exit.h"
 #include "model/model_state.h"
 #include "present/tables/cell_texts.h"
 #include "present/window/script/scripted_window_layer.h"
+#include "shell/exit_routines.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +54,8 @@ inline std::string rowNumberText(int number) { return " " + RIGHT_ALIGNED(number
 class AnalysisTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INSTALL_LAYER(&m_layer);
+        INSTALL_SCRIPTED_LAYER(&m_layer);
+        INSTALL_EXIT_ROUTINE(USEREXIT);
         RESET_MODEL_FLAGS();
         I_MINUS_P_SINGULAR = false;
         STAGE_COUNT = 0;
@@ -65,7 +68,7 @@ protected:
     }
     void TearDown() override {
         RESET_MODEL_FLAGS();
-        INSTALL_LAYER(nullptr);
+        INSTALL_SCRIPTED_LAYER(nullptr);
     }
 
     std::vector<std::string> lines() const { return m_layer.transcript().lines(); }

@@ -48,7 +48,7 @@ class MatinvTest : public AnalysisTest {
 protected:
     void SetUp() override {
         AnalysisTest::SetUp();
-        INSTALL_LAYER(&m_watching);
+        INSTALL_SCRIPTED_LAYER(&m_watching);
         m_old_tmpdir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
         std::string pattern = ::testing::TempDir() + "matinv-test-XXXXXX";
         ASSERT_NE(nullptr, ::mkdtemp(pattern.data()));

@@ -1,10 +1,12 @@
 // The graph commands through the scripted layer: the graph buffer is filled as a projection
 // would fill it, and the transcript shows the graph each command draws.
 
+#include "base/program_exit.h"
 #include "present/graph/graph_commands.h"
 #include "present/graph/graph_engine.h"
 #include "present/graph/line_graph.h"
 #include "present/window/script/scripted_window_layer.h"
+#include "shell/exit_routines.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,8 @@ namespace {
 class GraphCommandsTest : public ::testing::Test {
 protected:
     GraphCommandsTest() {
-        INSTALL_LAYER(&layer);
+        INSTALL_SCRIPTED_LAYER(&layer);
+        INSTALL_EXIT_ROUTINE(USEREXIT);
         OPEN_CHILD_WINDOW(INDICATIONS_CHANNEL, " Basic indications");
         DATAFILE_OPEN = true;
         STOCK_GRAPH_REQUESTED = false;
@@ -28,7 +31,7 @@ protected:
         // Stage k's point p is 10 k + p; the last series is the total.
         stages(3, 4);
     }
-    ~GraphCommandsTest() override { INSTALL_LAYER(nullptr); }
+    ~GraphCommandsTest() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
     void stages(int n, int t) {
         STAGE_COUNT = n;
@@ -143,9 +146,9 @@ TEST_F(GraphCommandsTest, LongSeriesAreThinnedAndEndAtTheirLastPoint) {
         GraphValues values;
         for (int p = 1; p <= c.points; ++p) values(p, 1) = static_cast<float>(p);
         ScriptedWindowLayer fresh;
-        INSTALL_LAYER(&fresh);
+        INSTALL_SCRIPTED_LAYER(&fresh);
         GRAPHS(values, names, c.points, 1, 0, x_title, false, title, y_title);
-        INSTALL_LAYER(&layer);
+        INSTALL_SCRIPTED_LAYER(&layer);
         std::vector<std::string> labels;
         std::vector<std::string> points;
         for (const std::string& line : fresh.transcript().lines()) {
@@ -267,7 +270,7 @@ TEST_F(GraphCommandsTest, RefusalsWaitForTheRightButton) {
     };
     for (const Case& c : cases) {
         ScriptedWindowLayer fresh;
-        INSTALL_LAYER(&fresh);
+        INSTALL_SCRIPTED_LAYER(&fresh);
         OPEN_CHILD_WINDOW(INDICATIONS_CHANNEL, " Basic indications");
         DATAFILE_OPEN = c.datafile_open;
         if (c.template_missing) {
@@ -284,7 +287,7 @@ TEST_F(GraphCommandsTest, RefusalsWaitForTheRightButton) {
         EXPECT_EQ("focus 10", lines[lines.size() - 2]);
         EXPECT_EQ("mouse 10 mask 8 -> event 8 key 2 at 0 0 (auto)", lines.back());
     }
-    INSTALL_LAYER(&layer);
+    INSTALL_SCRIPTED_LAYER(&layer);
 }
 
 TEST_F(GraphCommandsTest, RequestsBlankTheTextsAndSetTheirFlag) {

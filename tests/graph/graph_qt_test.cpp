@@ -5,7 +5,7 @@
 #include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
 #include "present/window/qt/childwindow.h"
-#include "tests/qt/qt_layer_fixture.h"
+#include "tests/window/qt/qt_layer_fixture.h"
 
 #include <cmath>
 

@@ -16,7 +16,7 @@ namespace {
 class PrintTablesTest : public ::testing::Test {
 protected:
     PrintTablesTest() {
-        INSTALL_LAYER(&layer);
+        INSTALL_SCRIPTED_LAYER(&layer);
         for (int row = 1; row <= MAX_ROWS; ++row) {
             ROW_NUMBERS(row) = row;
             ROW_LABELS(row).assign("   row " + std::to_string(row));
@@ -24,7 +24,7 @@ protected:
         }
         for (int column = 1; column <= MAX_STAGES; ++column) COLUMN_LABELS(column).assign("   c" + std::to_string(column));
     }
-    ~PrintTablesTest() override { INSTALL_LAYER(nullptr); }
+    ~PrintTablesTest() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
     // The transcript lines that start with `word` and a blank.
     std::vector<std::string> linesOf(const std::string& word) const {
@@ -198,9 +198,9 @@ public:
 
 TEST(PrintTablesClickTest, PageWaitsUntilOnlyTheLeftButtonIsDown) {
     BothButtonsFirstLayer layer;
-    INSTALL_LAYER(&layer);
+    INSTALL_SCRIPTED_LAYER(&layer);
     PRINTNNN(1, 1, 17, false, COLUMN_LABELS);
-    INSTALL_LAYER(nullptr);
+    INSTALL_SCRIPTED_LAYER(nullptr);
     EXPECT_EQ(2, layer.waits);
     EXPECT_EQ("close 63", layer.transcript().lines().back());
 }

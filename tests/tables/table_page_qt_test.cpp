@@ -5,7 +5,7 @@
 #include "present/tables/result_tables.h"
 #include "present/tables/table_page.h"
 #include "present/window/qt/childwindow.h"
-#include "tests/qt/qt_layer_fixture.h"
+#include "tests/window/qt/qt_layer_fixture.h"
 
 #include <string>
 #include <vector>

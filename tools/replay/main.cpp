@@ -2,10 +2,11 @@
 // temporary working directory and prints the transcript. Exit status 0 when the scenario passed;
 // otherwise each failure is printed on standard error.
 
-#include "present/window/script/scenario_parser.h"
-#include "present/window/script/scenario_runner.h"
+#include "tools/replay/scenario_parser.h"
+#include "tools/replay/scenario_runner.h"
 #include "present/window/script/scripted_window_layer.h"
-#include "present/window/window_layer.h"
+#include "shell/menu_bar.h"
+#include "shell/startup.h"
 
 #include <unistd.h>
 
@@ -61,8 +62,8 @@ int main(int argc, char** argv) {
 
     static korvel::ScriptedWindowLayer layer(std::cout);
     layer.transcript().setWorkingDirectory(work_dir.string());
-    korvel::INSTALL_LAYER(&layer);
-    korvel::ScenarioRunner runner(layer, scenario_path.parent_path(), work_dir);
+    korvel::INSTALL_SCRIPTED_LAYER(&layer);
+    korvel::ScenarioRunner runner(layer, {korvel::INITIALSETTINGS, korvel::KORVEL_EN}, scenario_path.parent_path(), work_dir);
     const std::vector<std::string> failures = runner.run(parsed.scenario);
 
     std::error_code ignored;

@@ -13,7 +13,6 @@ class CommandQueue {
 public:
     // Runs the routine now when no command is running; otherwise after the running ones.
     void submit(MENU_ROUTINE routine, bool checked);
-    bool running() const { return m_running; }
     // The program ends: what waits is dropped, and nothing is taken any more.
     void close();
 

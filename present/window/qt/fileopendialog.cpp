@@ -1,6 +1,6 @@
 #include "present/window/qt/fileopendialog.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "present/window/qt/qtwindowlayer.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 #include "present/window/file_units.h"
 #include "present/window/qt/childwindow.h"
 #include "present/window/qt/fileopendialog.h"
@@ -361,13 +361,9 @@ void QtWindowLayer::windowMenuCommand(int code) {
     });
 }
 
-// Kept for when the program's work ends; the main routine idles instead of ending, so the
-// frame stays open until the exit command in every mode.
-int QtWindowLayer::setExitBehaviour(int mode) {
-    if (mode < EXIT_ASK || mode > EXIT_KEEP_OPEN) return -1;
-    m_exitBehaviour = mode;
-    return 0;
-}
+// The main routine idles instead of ending, so the frame stays open until the exit command in
+// every mode: a valid mode is accepted and changes nothing.
+int QtWindowLayer::setExitBehaviour(int mode) { return mode < EXIT_ASK || mode > EXIT_KEEP_OPEN ? -1 : 0; }
 
 // --- Drawing ---
 
@@ -689,10 +685,6 @@ std::string QtWindowLayer::formatDate(const DATE_TIME& when) {
     const QDate date(when.values[0], when.values[1], when.values[2]);
     return QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
 }
-
-// Nothing to show: the desktop has its own file managers.
-void QtWindowLayer::fileCreated(const std::string&) {}
-void QtWindowLayer::fileDeleted(const std::string&) {}
 
 // The page's cells are kept with the surface they are drawn on, for a copy to carry as text.
 void QtWindowLayer::tablePage(const TABLE_PAGE* page) {

@@ -5,6 +5,7 @@
 #include "present/window/qt/commandqueue.h"
 #include "present/window/qt/fontbook.h"
 #include "present/window/qt/menubarcontroller.h"
+#include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
 #include <QPointer>
@@ -20,7 +21,8 @@ class FrameWindow;
 class SurfaceCanvas;
 class TemplateDialog;
 
-class QtWindowLayer : public WindowLayer {
+// Also a recording observer, for the one record it needs: a table page's cells.
+class QtWindowLayer : public WindowLayer, public RecordingObserver {
 public:
     QtWindowLayer();
     ~QtWindowLayer() override;
@@ -102,8 +104,7 @@ public:
     DATE_TIME currentDateTime() override;
     std::string formatDate(const DATE_TIME& when) override;
 
-    void fileCreated(const std::string& name) override;
-    void fileDeleted(const std::string& name) override;
+    // Recording: a table page's cells are kept for Copy to carry them as text.
     void tablePage(const TABLE_PAGE* page) override;
 
 private:
@@ -127,7 +128,6 @@ private:
     QPointer<ChildWindow> m_output;
     std::map<int, std::unique_ptr<TemplateDialog>> m_dialogs;
     int m_lastDialog = 0;
-    int m_exitBehaviour = EXIT_ASK;
 };
 
 }  // namespace korvel

@@ -1,6 +1,6 @@
 #include "present/window/script/scripted_dialog.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
 #include "present/window/script/scripted_window_layer.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 #include "present/window/font_descriptor.h"
 #include "present/window/script/script_failure.h"
 #include "present/window/window_geometry.h"
@@ -723,5 +723,10 @@ void ScriptedWindowLayer::graphPage(const GRAPH_PAGE* page) {
 void ScriptedWindowLayer::fileCreated(const std::string& name) { record("file created " + m_transcript.shown(name)); }
 
 void ScriptedWindowLayer::fileDeleted(const std::string& name) { record("file deleted " + m_transcript.shown(name)); }
+
+void INSTALL_SCRIPTED_LAYER(ScriptedWindowLayer* layer) {
+    INSTALL_LAYER(layer);
+    INSTALL_OBSERVER(layer);
+}
 
 }  // namespace korvel

@@ -9,6 +9,7 @@
 #include "present/window/script/scripted_menu_bar.h"
 #include "present/window/script/scripted_window.h"
 #include "present/window/script/transcript.h"
+#include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
 #include <deque>
@@ -22,7 +23,9 @@ namespace korvel {
 inline constexpr int SCRIPT_SCREEN_WIDTH = 1024;
 inline constexpr int SCRIPT_SCREEN_HEIGHT = 768;
 
-class ScriptedWindowLayer : public WindowLayer {
+// Both the window layer and its recording observer: it records the working files and the table
+// pages it is told of along with what it shows.
+class ScriptedWindowLayer : public WindowLayer, public RecordingObserver {
 public:
     ScriptedWindowLayer() = default;
     // Transcript lines are echoed to `echo` as they are recorded.
@@ -112,7 +115,7 @@ public:
     DATE_TIME currentDateTime() override;
     std::string formatDate(const DATE_TIME& when) override;
 
-    // Working files
+    // Recording: working files
     void fileCreated(const std::string& name) override;
     void fileDeleted(const std::string& name) override;
 
@@ -162,5 +165,8 @@ private:
     std::deque<MENU_ROUTINE> m_queued;
     bool m_ended = false;
 };
+
+// Installs `layer` as the window layer and as the recording observer; nullptr removes both.
+void INSTALL_SCRIPTED_LAYER(ScriptedWindowLayer* layer);
 
 }  // namespace korvel

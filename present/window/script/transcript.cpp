@@ -1,6 +1,6 @@
 #include "present/window/script/transcript.h"
 
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace korvel {
 

@@ -1,0 +1,189 @@
+// Dialogs built from the program's templates.
+
+#include "present/window/qt/framewindow.h"
+#include "present/window/qt/templatedialog.h"
+#include "tests/window/qt/qt_layer_fixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <vector>
+
+namespace korvel::qt_test {
+namespace {
+
+constexpr int ABOUT_BOX = 113;
+
+std::vector<int> g_clicks;
+
+void endOnOk(DIALOG& dialog, int control, int kind) {
+    g_clicks.push_back(control * 10 + kind);
+    if (control == 1) DIALOG_EXIT(dialog);
+}
+
+QPushButton* okButton(QWidget* dialog) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("OK")) return button;
+    return nullptr;
+}
+
+class DialogTest : public QtLayerTest {
+protected:
+    DialogTest() { g_clicks.clear(); }
+};
+
+TEST_F(DialogTest, InitFailsForATemplateTheProgramDoesNotHold) {
+    DIALOG dialog;
+    EXPECT_FALSE(DIALOG_INIT(999, dialog));
+    EXPECT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
+    DIALOG_UNINIT(dialog);
+}
+
+TEST_F(DialogTest, AboutBoxShowsItsTextsAndEndsOnTheDefaultButton) {
+    DIALOG dialog;
+    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
+    QStringList texts;
+    QString title;
+    whenModalShown([&](QWidget* shown) {
+        title = shown->windowTitle();
+        for (const QLabel* label : shown->findChildren<QLabel*>()) texts.append(label->text());
+        ASSERT_NE(nullptr, okButton(shown));
+        okButton(shown)->click();
+    });
+    EXPECT_EQ(1, DIALOG_MODAL(dialog));
+    DIALOG_UNINIT(dialog);
+    EXPECT_EQ(QStringLiteral("About...."), title);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Korvel")));
+}
+
+TEST_F(DialogTest, BoundOkRoutineIsCalledOnTheClickAndEndsTheDialog) {
+    DIALOG dialog;
+    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
+    DIALOG_SET_CALLBACK(dialog, 1, endOnOk);
+    whenModalShown([](QWidget* shown) { okButton(shown)->click(); });
+    DIALOG_MODAL(dialog);
+    DIALOG_UNINIT(dialog);
+    EXPECT_EQ((std::vector<int>{1 * 10 + DIALOG_CLICKED}), g_clicks);
+}
+
+TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheDialogFont) {
+    DIALOG dialog;
+    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
+    QRect okArea;
+    QSize dialogSize;
+    whenModalShown([&](QWidget* shown) {
+        okArea = okButton(shown)->geometry();
+        dialogSize = shown->size();
+        shown->close();
+    });
+    DIALOG_MODAL(dialog);
+    DIALOG_UNINIT(dialog);
+    // The OK button: 80, 56, 24 x 14 units of a 186 x 70 dialog.
+    EXPECT_NEAR(80.0 / 186, static_cast<double>(okArea.x()) / dialogSize.width(), 0.01);
+    EXPECT_NEAR(56.0 / 70, static_cast<double>(okArea.y()) / dialogSize.height(), 0.02);
+    EXPECT_NEAR(24.0 / 186, static_cast<double>(okArea.width()) / dialogSize.width(), 0.01);
+}
+
+// A list of names, an edit field and OK, as the graph dialogs have them.
+const DialogTemplate PICK_NAMES = {
+    900,
+    " Pick names",
+    200,
+    120,
+    "System",
+    10,
+    {
+        {ControlKind::ListBox, 1005, 5, 5, 80, 100, "", true},
+        {ControlKind::EditField, 1006, 100, 5, 90, 12, ""},
+        {ControlKind::Button, 1, 100, 90, 40, 14, "O K"},
+    },
+};
+
+TemplateDialog* g_shownDialog = nullptr;
+
+void recordUse(DIALOG&, int control, int kind) {
+    g_clicks.push_back(control * 10 + kind);
+    if (control == 1) g_shownDialog->exit();
+}
+
+TEST_F(DialogTest, SortedListKeepsTheGivenOrderForAddressingAndReportsEveryUse) {
+    TemplateDialog dialog(PICK_NAMES, &layer.frame());
+    g_shownDialog = &dialog;
+    dialog.setCount(1005, 3);
+    dialog.setText(1005, QStringLiteral("    x_2"), 1);
+    dialog.setText(1005, QStringLiteral("   Total"), 2);
+    dialog.setText(1005, QStringLiteral("    x_1"), 3);
+    dialog.setCallback(1005, recordUse);
+    dialog.setCallback(1006, recordUse);
+    dialog.setCallback(1, recordUse);
+    QStringList shown;
+    QString picked;
+    QString typed;
+    whenModalShown([&](QWidget* modal) {
+        auto* list = modal->findChild<QListWidget*>();
+        for (int i = 0; i < list->count(); ++i) shown.append(list->item(i)->text());
+        list->setCurrentRow(1);
+        dialog.text(1005, picked);
+        modal->findChild<QLineEdit*>()->setText(QStringLiteral("Title"));
+        dialog.text(1006, typed);
+        modal->findChild<QPushButton*>()->click();
+    });
+    DIALOG state;
+    EXPECT_EQ(1, dialog.runModal(state));
+    EXPECT_EQ((QStringList{"    x_1", "    x_2", "   Total"}), shown);
+    EXPECT_EQ(QStringLiteral("    x_2"), picked);
+    EXPECT_EQ(QStringLiteral("Title"), typed);
+    EXPECT_EQ((std::vector<int>{1005 * 10 + DIALOG_CHANGE, 1006 * 10 + DIALOG_CHANGE, 1 * 10 + DIALOG_CLICKED}), g_clicks);
+}
+
+FILE_DIALOG_REQUEST datafileRequest() {
+    FILE_DIALOG_REQUEST request;
+    request.title = "Select and open the datafile";
+    request.default_extension = "txt";
+    request.filters = {{"Data Files(*.d)", "*.d"}, {"Program sources (.for, .f90)", "*.f90;*.f"}, {"All Files(*.*)", "*.*"}};
+    return request;
+}
+
+TEST_F(DialogTest, FileDialogOffersTheFiltersInOrderAndAVisibleReadOnlyBox) {
+    const QString chosen = QDir::current().absoluteFilePath(QStringLiteral("chosen.d"));
+    QString title;
+    QStringList filters;
+    bool boxVisible = false;
+    whenModalShown([&](QWidget* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        ASSERT_NE(nullptr, dialog);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        QCheckBox* readOnly = dialog->findChild<QCheckBox*>();
+        ASSERT_NE(nullptr, readOnly);
+        boxVisible = readOnly->isVisible();
+        readOnly->setChecked(true);
+        // Typed into the name field, as a user would: selectFile() leaves the field alone once it
+        // has the focus, which made the answer depend on when the window got it.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nullptr, name);
+        name->setText(chosen);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const FILE_DIALOG_RESULT result = OPEN_FILE_DIALOG(datafileRequest());
+    EXPECT_EQ(QStringLiteral("Select and open the datafile"), title);
+    EXPECT_EQ((QStringList{"Data Files(*.d) (*.d)", "Program sources (.for, .f90) (*.f90 *.f)", "All Files(*.*) (*.*)"}), filters);
+    EXPECT_TRUE(boxVisible);
+    EXPECT_TRUE(result.chosen);
+    EXPECT_EQ(chosen.toStdString(), result.path);
+    EXPECT_TRUE(result.read_only);
+}
+
+TEST_F(DialogTest, CancelledFileDialogChoosesNothing) {
+    whenModalShown([](QWidget* shown) { static_cast<QDialog*>(shown)->reject(); });
+    const FILE_DIALOG_RESULT result = OPEN_FILE_DIALOG(datafileRequest());
+    EXPECT_FALSE(result.chosen);
+}
+
+}  // namespace
+}  // namespace korvel::qt_test

@@ -1,0 +1,392 @@
+// The scripted window layer: what it records and how it answers the waits.
+
+#include "present/window/script/script_failure.h"
+#include "present/window/script/scripted_window_layer.h"
+#include "present/window/window_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvel {
+namespace {
+
+// A dialog with a list, two edit fields and the OK button.
+const DialogTemplate TEST_DIALOG = {
+    900,
+    "Test dialog",
+    200,
+    150,
+    "System",
+    10,
+    {
+        {ControlKind::DefaultButton, 1, 80, 120, 24, 14, "OK"},
+        {ControlKind::ListBox, 1005, 10, 10, 60, 90, "", true},
+        {ControlKind::EditField, 1006, 80, 10, 100, 12, ""},
+        {ControlKind::EditField, 1007, 80, 30, 100, 12, ""},
+    },
+};
+
+const DialogTemplate* findTestTemplate(int id) { return id == TEST_DIALOG.id ? &TEST_DIALOG : nullptr; }
+
+// What the callbacks saw, control by control.
+struct CallbackEvent {
+    int control;
+    int kind;
+    std::string text;
+};
+std::vector<CallbackEvent> g_events;
+
+void recordingCallback(DIALOG& dialog, int control, int kind) {
+    std::string text(20, ' ');
+    if (control != 1) DIALOG_GET_TEXT(dialog, control, text);
+    g_events.push_back({control, kind, control == 1 ? "" : text});
+    if (control == 1) DIALOG_EXIT(dialog);
+}
+
+Answer answerOf(AnswerKind kind, const std::string& text = "", int id = 0, int line = 1) {
+    Answer answer;
+    answer.kind = kind;
+    answer.text = text;
+    answer.id = id;
+    answer.line = line;
+    answer.source = "answer";
+    return answer;
+}
+
+class ScriptedLayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_events.clear();
+        m_layer.useTemplates(findTestTemplate);
+        INSTALL_SCRIPTED_LAYER(&m_layer);
+    }
+    void TearDown() override { INSTALL_SCRIPTED_LAYER(nullptr); }
+
+    std::string lastLine() const { return m_layer.transcript().lines().back(); }
+
+    // Dialog 900 with list entries padded to 20 characters.
+    DIALOG openTestDialog(bool bind_callbacks) {
+        DIALOG dialog;
+        EXPECT_TRUE(DIALOG_INIT(900, dialog));
+        DIALOG_SET_COUNT(dialog, 1005, 3);
+        DIALOG_SET_TEXT(dialog, 1005, "    x_1             ", 1);
+        DIALOG_SET_TEXT(dialog, 1005, "    x_2             ", 2);
+        DIALOG_SET_TEXT(dialog, 1005, "   Total            ", 3);
+        if (bind_callbacks)
+            for (int control : {1005, 1006, 1007, 1}) DIALOG_SET_CALLBACK(dialog, control, recordingCallback);
+        return dialog;
+    }
+
+    ScriptedWindowLayer m_layer;
+};
+
+TEST_F(ScriptedLayerTest, DialogModalPlaysPicksEditsAndOkThroughTheCallbacks) {
+    DIALOG dialog = openTestDialog(true);
+    m_layer.answers().push(answerOf(AnswerKind::Pick, "x_2"));
+    m_layer.answers().push(answerOf(AnswerKind::Edit, "Stocks by stage", 1006));
+    m_layer.answers().push(answerOf(AnswerKind::Pick, "    x_1"));
+    m_layer.answers().push(answerOf(AnswerKind::Ok));
+
+    EXPECT_EQ(1, DIALOG_MODAL(dialog));
+
+    ASSERT_EQ(4u, g_events.size());
+    const CallbackEvent expected[] = {
+        {1005, DIALOG_CHANGE, "    x_2             "},
+        {1006, DIALOG_CHANGE, "Stocks by stage     "},
+        {1005, DIALOG_CHANGE, "    x_1             "},
+        {1, DIALOG_CLICKED, ""},
+    };
+    for (size_t i = 0; i < g_events.size(); ++i) {
+        SCOPED_TRACE("event " + std::to_string(i));
+        EXPECT_EQ(expected[i].control, g_events[i].control);
+        EXPECT_EQ(expected[i].kind, g_events[i].kind);
+        EXPECT_EQ(expected[i].text, g_events[i].text);
+    }
+    EXPECT_TRUE(m_layer.answers().leftovers().empty());
+    const std::vector<std::string> lines = m_layer.transcript().lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "dialog 900 pick 1005 \"    x_2\""), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "dialog 900 edit 1006 \"Stocks by stage\""), lines.end());
+    EXPECT_EQ("dialog 900 closed", lastLine());
+}
+
+TEST_F(ScriptedLayerTest, OkWithoutCallbackEndsTheDialogAsTheDefaultButtonDoes) {
+    DIALOG dialog = openTestDialog(false);
+    m_layer.answers().push(answerOf(AnswerKind::Pick, "Total"));
+    m_layer.answers().push(answerOf(AnswerKind::Ok));
+    DIALOG_MODAL(dialog);
+    std::string selected(10, '?');
+    EXPECT_TRUE(DIALOG_GET_TEXT(dialog, 1005, selected));
+    EXPECT_EQ("   Total  ", selected);  // padded or cut to the buffer's length
+    EXPECT_TRUE(g_events.empty());
+}
+
+TEST_F(ScriptedLayerTest, DialogGetTextWithNothingSelectedIsFalse) {
+    DIALOG dialog = openTestDialog(false);
+    std::string buffer(5, '?');
+    EXPECT_FALSE(DIALOG_GET_TEXT(dialog, 1005, buffer));
+    EXPECT_EQ("     ", buffer);
+}
+
+TEST_F(ScriptedLayerTest, DialogWaitsAreErrorsNamingTheWait) {
+    struct Case {
+        const char* name;
+        std::vector<Answer> answers;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"no answer", {}, "dialog 900 \"Test dialog\" waits for an answer, but none is queued"},
+        {"pick, then nothing",
+         {answerOf(AnswerKind::Pick, "x_1")},
+         "dialog 900 \"Test dialog\" waits for an answer, but none is queued"},
+        {"wrong kind",
+         {answerOf(AnswerKind::Enter, "", 0, 7)},
+         "dialog 900 \"Test dialog\" waits for an answer, but the next one is line 7 \"answer\", which does not "
+         "answer it"},
+        {"unknown entry",
+         {answerOf(AnswerKind::Pick, "x_9", 0, 3)},
+         "dialog 900 \"Test dialog\" has no list entry \"x_9\" for line 3 \"answer\""},
+        {"not an edit field",
+         {answerOf(AnswerKind::Edit, "title", 1005, 4)},
+         "dialog 900 \"Test dialog\" has no edit field 1005 for line 4 \"answer\""},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        ScriptedWindowLayer layer;
+        layer.useTemplates(findTestTemplate);
+        INSTALL_SCRIPTED_LAYER(&layer);
+        for (const Answer& answer : test.answers) layer.answers().push(answer);
+        DIALOG dialog = openTestDialog(true);
+        try {
+            DIALOG_MODAL(dialog);
+            ADD_FAILURE() << "the dialog did not fail";
+        } catch (const ScriptFailure& failure) {
+            EXPECT_EQ(test.message, failure.what());
+        }
+    }
+}
+
+TEST_F(ScriptedLayerTest, MissingTemplateAnswerFailsOnlyItsOwnInit) {
+    m_layer.answers().push(answerOf(AnswerKind::MissingTemplate, "", 112));
+    DIALOG dialog;
+    EXPECT_TRUE(DIALOG_INIT(900, dialog));  // not the template the answer names: it stays queued
+    EXPECT_EQ(1u, m_layer.answers().leftovers().size());
+    DIALOG other;
+    m_layer.useTemplates([](int id) -> const DialogTemplate* { return id == 112 ? &TEST_DIALOG : nullptr; });
+    EXPECT_FALSE(DIALOG_INIT(112, other));
+    EXPECT_EQ("dialog 112 init -> missing template (answer)", lastLine());
+    EXPECT_TRUE(m_layer.answers().leftovers().empty());
+    EXPECT_FALSE(DIALOG_INIT(111, other));
+    EXPECT_EQ("dialog 111 init -> missing template", lastLine());
+}
+
+FILE_DIALOG_REQUEST dataFileRequest() {
+    FILE_DIALOG_REQUEST request;
+    request.title = "Select and open the datafile";
+    request.default_extension = "txt";
+    request.filters = {{"Data Files(*.d)", "*.d"}, {"All Files(*.*)", "*.*"}};
+    return request;
+}
+
+TEST_F(ScriptedLayerTest, FileDialogAnswersFromFileCancelAndReadOnlyAnswers) {
+    struct Case {
+        Answer answer;
+        bool chosen;
+        std::string path;
+        bool read_only;
+        std::string line_ends_with;
+    };
+    Answer read_only = answerOf(AnswerKind::File, "/data/b.d");
+    read_only.read_only = true;
+    const Case cases[] = {
+        {answerOf(AnswerKind::File, "/data/a.d"), true, "/data/a.d", false, "-> \"/data/a.d\""},
+        {read_only, true, "/data/b.d", true, "-> \"/data/b.d\" read-only"},
+        {answerOf(AnswerKind::FileCancel), false, "", false, "-> cancel"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.line_ends_with);
+        m_layer.answers().push(test.answer);
+        const FILE_DIALOG_RESULT result = OPEN_FILE_DIALOG(dataFileRequest());
+        EXPECT_EQ(test.chosen, result.chosen);
+        EXPECT_EQ(test.path, result.path);
+        EXPECT_EQ(test.read_only, result.read_only);
+        const std::string line = lastLine();
+        EXPECT_EQ(0u, line.rfind("file-dialog \"Select and open the datafile\" filters \"Data Files(*.d)|*.d\" "
+                                 "\"All Files(*.*)|*.*\" first 1 extension \"txt\" initial \"\"",
+                                 0));
+        EXPECT_EQ(test.line_ends_with, line.substr(line.size() - test.line_ends_with.size()));
+    }
+}
+
+TEST_F(ScriptedLayerTest, FileDialogWithoutAnswerOrWithAnotherKindFails) {
+    try {
+        OPEN_FILE_DIALOG(dataFileRequest());
+        ADD_FAILURE() << "no failure";
+    } catch (const ScriptFailure& failure) {
+        EXPECT_STREQ("the file dialog \"Select and open the datafile\" waits for an answer, but none is queued",
+                     failure.what());
+    }
+    m_layer.answers().push(answerOf(AnswerKind::Pick, "x", 0, 9));
+    EXPECT_THROW(OPEN_FILE_DIALOG(dataFileRequest()), ScriptFailure);
+    EXPECT_EQ(1u, m_layer.answers().leftovers().size());  // a misfit answer is not consumed
+}
+
+TEST_F(ScriptedLayerTest, ReadLineOnTheCommandThreadTakesAnAnswerEnter) {
+    EXPECT_THROW(READ_LINE(10), ScriptFailure);
+    m_layer.answers().push(answerOf(AnswerKind::Enter));
+    EXPECT_EQ("", READ_LINE(10));
+    EXPECT_EQ("read 10 -> Enter", lastLine());
+}
+
+TEST_F(ScriptedLayerTest, IdlingOnTheCommandThreadFails) { EXPECT_THROW(m_layer.idleForever(), ScriptFailure); }
+
+TEST_F(ScriptedLayerTest, PaletteIndicesAreClippedAndThePreviousReturned) {
+    OPEN_CHILD_WINDOW(10, "w");
+    struct Step {
+        int index;
+        int previous;
+        std::string drawn_as;
+    };
+    const Step steps[] = {{3, 15, "3"}, {20, 3, "15"}, {-4, 15, "0"}, {15, 0, "15"}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.index);
+        EXPECT_EQ(step.previous, SET_COLOR(step.index));
+        DRAW_TEXT("x");
+        EXPECT_EQ("text 10 0 0 \"\" " + step.drawn_as + " \"x\"", lastLine());
+    }
+    EXPECT_EQ(PALETTE[15], SET_COLOR_RGB(RGB(1, 2, 255)));
+    DRAW_TEXT("x");
+    EXPECT_EQ("text 10 0 0 \"\" #0102ff \"x\"", lastLine());
+    EXPECT_EQ(0, SET_COLOR(9));  // a direct colour outside the palette counts as 0
+}
+
+TEST_F(ScriptedLayerTest, DrawnTextEndsAtZeroAndLosesOnlyItsPadding) {
+    OPEN_CHILD_WINDOW(10, " Basic indications");
+    SET_FONT("t'Arial Greek'h21w9i");
+    MOVE_TO(7, 65);
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {std::string("/work/a.d\0   padding", 21), "/work/a.d"},
+        {"Row_ 1" + std::string(14, ' '), "Row_ 1"},
+        {" No file has been selected ! ", " No file has been selected ! "},
+        {" Δεν μπορεί να εντοπιστεί το αρχείο που επέλεξες.  ", " Δεν μπορεί να εντοπιστεί το αρχείο που επέλεξες.  "},
+        {" Μορφή πρόσβασης      ", " Μορφή πρόσβασης"},
+        {"&Matrix [\u0399-P]", "&Matrix [Ι-P]"},
+    };
+    for (const Case& test : cases) {
+        DRAW_TEXT(test.text);
+        EXPECT_EQ("text 10 7 65 \"t'Arial Greek'h21w9i\" 15 \"" + test.shown + '"', lastLine());
+    }
+    MESSAGE_BOX(std::string(" Press \u039F\u039A to exit\0junk", 22), " Program is terminated", 0);
+    EXPECT_EQ("msgbox 0 \" Program is terminated\" \" Press ΟΚ to exit\" -> OK", lastLine());
+}
+
+TEST_F(ScriptedLayerTest, MissingFaceKeepsThePreviousFont) {
+    OPEN_CHILD_WINDOW(10, "w");
+    EXPECT_GE(SET_FONT("t'Arial'h20w10b"), 0);
+    EXPECT_EQ(-1, SET_FONT("t'Wingdings'h20"));
+    EXPECT_EQ("font \"t'Wingdings'h20\" -> -1, keeps \"t'Arial'h20w10b\"", lastLine());
+    DRAW_TEXT("a");
+    EXPECT_EQ("text 10 0 0 \"t'Arial'h20w10b\" 15 \"a\"", lastLine());
+}
+
+TEST_F(ScriptedLayerTest, TextWidthsAreFixedByTheFont) {
+    OPEN_CHILD_WINDOW(10, "w");
+    EXPECT_EQ(5 * 8, TEXT_WIDTH("abcde"));  // no font: the default cell
+    SET_FONT("t'Arial'h19w8i");
+    EXPECT_EQ(3 * 8, TEXT_WIDTH("Δεν"));  // characters, not bytes
+    SET_FONT("t'Arial'h20b");
+    EXPECT_EQ(33, TEXT_WIDTH("abc"));  // 3 x 0.55 x 20
+    EXPECT_EQ(22, TEXT_WIDTH(std::string("ab\0cd", 5)));
+}
+
+TEST_F(ScriptedLayerTest, MouseWaitsAreAnsweredAutomatically) {
+    OPEN_CHILD_WINDOW(63, "Table of results");
+    const MOUSE_RESULT left = WAIT_MOUSE_EVENT(MOUSE_LEFT_DOWN);
+    EXPECT_EQ(MOUSE_LEFT_DOWN, left.event);
+    EXPECT_EQ(1, left.key_state);
+    EXPECT_EQ("mouse 63 mask 1 -> event 1 key 1 at 0 0 (auto)", lastLine());
+    const MOUSE_RESULT right = WAIT_MOUSE_EVENT(MOUSE_RIGHT_DOWN);
+    EXPECT_EQ(MOUSE_RIGHT_DOWN, right.event);
+    EXPECT_EQ(2, right.key_state);
+}
+
+TEST_F(ScriptedLayerTest, WindowConfigIsResolvedAndAdjustedRequestsAreReported) {
+    OPEN_CHILD_WINDOW(15, "Plain diagram");
+    WINDOW_CONFIG config;
+    config.text_columns = 150;
+    config.text_rows = 18;
+    EXPECT_TRUE(SET_WINDOW_CONFIG(config));
+    EXPECT_EQ("config 15 -1 -1 150 18 -> 1200 288 150 18 ok", lastLine());
+    WINDOW_CONFIG wide;
+    wide.pixel_width = 30000;
+    wide.text_columns = 9000;
+    EXPECT_FALSE(SET_WINDOW_CONFIG(wide));
+    EXPECT_TRUE(SET_WINDOW_CONFIG(wide));  // the adjusted record is accepted
+    WINDOW_CONFIG read;
+    EXPECT_TRUE(GET_WINDOW_CONFIG(read));
+    EXPECT_EQ(wide.pixel_width, read.pixel_width);
+    CLOSE_CHANNEL(15);
+    EXPECT_FALSE(GET_WINDOW_CONFIG(read));
+}
+
+TEST_F(ScriptedLayerTest, ReopeningAWindowStartsItsDrawingStateAfresh) {
+    OPEN_CHILD_WINDOW(63, "Table of results");
+    SET_FONT("t'Arial'h15b");
+    SET_COLOR(4);
+    MOVE_TO(100, 200);
+    OPEN_CHILD_WINDOW(63, "Table of results");
+    DRAW_TEXT("page");
+    EXPECT_EQ("text 63 0 0 \"\" 15 \"page\"", lastLine());
+}
+
+TEST_F(ScriptedLayerTest, FocusedChannelIsTheLastOpenedWindowStillOpen) {
+    EXPECT_EQ(-1, FOCUSED_CHANNEL());
+    OPEN_CHILD_WINDOW(10, "a");
+    OPEN_CHILD_WINDOW(15, "b");
+    FOCUS_CHANNEL(10);  // makes 10 the output window without giving it the focus
+    EXPECT_EQ(15, FOCUSED_CHANNEL());
+    CLOSE_CHANNEL(15);
+    EXPECT_EQ(10, FOCUSED_CHANNEL());
+}
+
+TEST_F(ScriptedLayerTest, TimingProgramsFilesAndDateAreRecorded) {
+    SLEEP(3200);
+    EXPECT_EQ("sleep 3200", lastLine());
+    BEEP(200, 200);
+    EXPECT_EQ("beep 200 200", lastLine());
+    RUN_PROGRAM("NotePad.exe");
+    EXPECT_EQ("run \"NotePad.exe\"", lastLine());
+    m_layer.transcript().setWorkingDirectory("/tmp/korvel-replay-abc");
+    m_layer.fileCreated("/tmp/korvel-replay-abc/XINVF");
+    EXPECT_EQ("file created $WORK/XINVF", lastLine());
+    m_layer.fileDeleted("FEEDBACK");
+    EXPECT_EQ("file deleted FEEDBACK", lastLine());
+    EXPECT_EQ("14/03/2000", FORMAT_DATE(CURRENT_DATE_TIME()));
+}
+
+TEST_F(ScriptedLayerTest, MenuChecksAndTheExitCommand) {
+    APPEND_MENU_ITEM(1, MENU_ITEM, "&File", WIN_NONE);
+    APPEND_MENU_ITEM(1, MENU_ITEM_CHECKED, "O&pen datafile", WIN_NONE);
+    APPEND_MENU_ITEM(1, MENU_SEPARATOR, "", WIN_NONE);
+    APPEND_MENU_ITEM(1, MENU_ITEM, "&Exit", WIN_EXIT);
+    EXPECT_EQ("menu 1 3 4 \"&Exit\"", lastLine());
+    EXPECT_TRUE(m_layer.menuBar().findByText("O&pen datafile")->checked);
+    SET_MENU_ITEM_FLAGS(1, 1, MENU_UNCHECKED);
+    EXPECT_EQ("check 1 1 off", lastLine());
+    EXPECT_FALSE(m_layer.menuBar().findByText("O&pen datafile")->checked);
+    EXPECT_FALSE(m_layer.menuBar().findByText(""));  // separators cannot be chosen
+    WINDOW_MENU_COMMAND(WIN_EXIT);
+    EXPECT_EQ("queue \"&Exit\"", lastLine());
+    EXPECT_FALSE(m_layer.ended());
+    WIN_EXIT(false);
+    EXPECT_TRUE(m_layer.ended());
+    EXPECT_FALSE(m_layer.takeQueuedCommand());  // the end drops what was still queued
+}
+
+}  // namespace
+}  // namespace korvel
