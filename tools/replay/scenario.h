@@ -11,8 +11,8 @@ namespace korvel {
 enum class ScenarioCommand {
     File,        // file NAME ... end: a file made in the working directory
     Copy,        // copy PATH NAME: a file copied in, PATH relative to the scenario file
-    Start,       // start: the menu bar, then the main routine up to its wait for Enter
-    Enter,       // enter: Enter pressed where the main routine waits for it
+    Start,       // start [quiet]: the menu bar, then the main routine up to its wait for Enter
+    Enter,       // enter: Enter pressed where the main routine waits for it, up to the idle state
     Menu,        // menu TEXT: the menu entry with that text chosen
     Answer,      // answer ...: an answer queued for a wait of the commands that follow
     ExpectExit,  // expect-exit: the program must have ended by now
@@ -26,6 +26,7 @@ struct ScenarioLine {
     std::string source;   // Copy: the file copied
     std::string content;  // File: its lines
     Answer answer;        // Answer
+    bool quiet = false;   // Start: the start-up, and the Enter that ends it, are left out of the transcript
 };
 
 struct Scenario {

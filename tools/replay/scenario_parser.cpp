@@ -146,6 +146,9 @@ ScenarioLine parseLine(const std::string& text, std::istringstream& input, int& 
         line.command = ScenarioCommand::Copy;
         line.source = parts[0];
         line.name = parts[1];
+    } else if (command == "start" && rest == "quiet") {
+        line.command = ScenarioCommand::Start;
+        line.quiet = true;
     } else if (command == "start" || command == "enter" || command == "expect-exit") {
         expectNothingAfter(command, rest);
         line.command = command == "start"   ? ScenarioCommand::Start

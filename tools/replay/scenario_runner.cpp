@@ -37,8 +37,8 @@ void ScenarioRunner::runLine(const ScenarioLine& line) {
     switch (line.command) {
     case ScenarioCommand::File: makeFile(line); break;
     case ScenarioCommand::Copy: copyFile(line); break;
-    case ScenarioCommand::Start: start(); break;
-    case ScenarioCommand::Enter: m_layer.mainThread().pressEnter(); break;
+    case ScenarioCommand::Start: start(line.quiet); break;
+    case ScenarioCommand::Enter: enter(); break;
     case ScenarioCommand::Menu: chooseMenu(line.name); break;
     case ScenarioCommand::Answer: queueAnswer(line.answer); break;
     case ScenarioCommand::ExpectExit:
@@ -59,10 +59,21 @@ void ScenarioRunner::copyFile(const ScenarioLine& line) const {
                                std::filesystem::copy_options::overwrite_existing);
 }
 
-void ScenarioRunner::start() {
+// Both return once the main routine waits (for Enter, or idles), so muting around them leaves
+// out the start-up's lines and nothing else.
+void ScenarioRunner::start(bool quiet) {
     if (m_layer.mainThread().started()) throw ScriptFailure("the program has started already");
+    m_quiet_startup = quiet;
+    m_layer.transcript().setMuted(m_quiet_startup);
     m_program.settings();
     m_layer.mainThread().start(m_program.main_routine);
+    m_layer.transcript().setMuted(false);
+}
+
+void ScenarioRunner::enter() {
+    m_layer.transcript().setMuted(m_quiet_startup);
+    m_layer.mainThread().pressEnter();
+    m_layer.transcript().setMuted(false);
 }
 
 void ScenarioRunner::chooseMenu(const std::string& text) {

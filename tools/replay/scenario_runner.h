@@ -34,7 +34,9 @@ private:
     void runLine(const ScenarioLine& line);
     void makeFile(const ScenarioLine& line) const;
     void copyFile(const ScenarioLine& line) const;
-    void start();
+    // Quiet: the start-up up to the wait for Enter, and later the rest of it, are not recorded.
+    void start(bool quiet);
+    void enter();
     void chooseMenu(const std::string& text);
     void runQueuedCommands();
     void queueAnswer(const Answer& answer);
@@ -47,6 +49,7 @@ private:
     std::filesystem::path m_work_dir;
     const ScenarioLine* m_exit_line = nullptr;
     bool m_exit_expected = false;
+    bool m_quiet_startup = false;
 };
 
 }  // namespace korvel

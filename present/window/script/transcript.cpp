@@ -1,6 +1,7 @@
 #include "present/window/script/transcript.h"
 
 #include "base/fixed_text.h"
+#include "base/replace_all.h"
 
 namespace korvel {
 
@@ -8,13 +9,6 @@ namespace {
 
 constexpr size_t SHORTEST_PADDING = 3;
 constexpr const char* WORK_PLACEHOLDER = "$WORK";
-
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    if (from.empty()) return text;
-    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
 
 }  // namespace
 
@@ -28,8 +22,14 @@ Transcript::Transcript(std::ostream& echo) : m_echo(&echo) {}
 
 void Transcript::record(const std::string& line) {
     const std::lock_guard lock(m_mutex);
+    if (m_muted) return;
     m_lines.push_back(line);
     if (m_echo != nullptr) *m_echo << line << '\n';
+}
+
+void Transcript::setMuted(bool muted) {
+    const std::lock_guard lock(m_mutex);
+    m_muted = muted;
 }
 
 std::vector<std::string> Transcript::lines() const {
@@ -44,7 +44,7 @@ void Transcript::setWorkingDirectory(const std::string& path) {
 
 std::string Transcript::shown(const std::string& text) const {
     const std::lock_guard lock(m_mutex);
-    return replaceAll(shownText(text), m_work_dir, WORK_PLACEHOLDER);
+    return REPLACE_ALL(shownText(text), m_work_dir, WORK_PLACEHOLDER);
 }
 
 std::string Transcript::quoted(const std::string& text) const { return '"' + shown(text) + '"'; }

@@ -14,7 +14,11 @@ public:
     // Each line is also written to `echo` as it is recorded, so a failed run shows how far it got.
     explicit Transcript(std::ostream& echo);
 
+    // Dropped while the transcript is muted.
     void record(const std::string& line);
+    // A muted transcript keeps and echoes nothing: the replay tool mutes the start-up that one
+    // scenario checks for all.
+    void setMuted(bool muted);
     std::vector<std::string> lines() const;
 
     // Texts naming the working directory show "$WORK" in its place, so that runs in different
@@ -30,6 +34,7 @@ private:
     mutable std::mutex m_mutex;
     std::vector<std::string> m_lines;
     std::ostream* m_echo = nullptr;
+    bool m_muted = false;
     std::string m_work_dir;
 };
 

@@ -17,6 +17,16 @@
 namespace korvel {
 namespace {
 
+// "start quiet" starts the program as "start" does; the runner leaves the start-up unrecorded.
+TEST(ScenarioParserTest, StartQuietIsAStartThatLeavesTheStartUpOut) {
+    const ParsedScenario parsed = parseScenario("start quiet\nstart\n");
+    ASSERT_EQ("", parsed.error);
+    ASSERT_EQ(2u, parsed.scenario.lines.size());
+    EXPECT_EQ(ScenarioCommand::Start, parsed.scenario.lines[0].command);
+    EXPECT_TRUE(parsed.scenario.lines[0].quiet);
+    EXPECT_FALSE(parsed.scenario.lines[1].quiet);
+}
+
 TEST(ScenarioParserTest, ReadsEveryCommand) {
     const ParsedScenario parsed = parseScenario(
         "# a comment\n"
