@@ -44,7 +44,7 @@ void GETMATRIXIMA(int n, Vector<float, MAX_STAGES>& steady_state, bool no_steady
     MATINV(b, n, ierr);
     if (ierr != MATINV_INVERTED) {
         I_MINUS_P_SINGULAR = true;
-        if (ierr == MATINV_SINGULAR) SHOW_MESSAGE(" The matrix (\u0399 - P') is singular ", " Singular matrix ", 48);
+        if (ierr == MATINV_SINGULAR) SHOW_MESSAGE(" The matrix (\u0399 - P') is singular ", " Singular matrix ", MB_EXCLAMATION);
         return;
     }
     for (int i = 1; i <= n; ++i)

@@ -7,6 +7,7 @@
 #include "model/messages.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 
 #include <cmath>
 #include <string>
@@ -15,8 +16,6 @@ namespace korvel {
 
 namespace {
 
-constexpr int COUNTS_TABLE_KIND = 20;
-constexpr int P_TABLE_KIND = 22;
 
 Label label(const std::string& text) {
     Label result;
@@ -41,7 +40,7 @@ void addTotals(int n) {
 // Both tables need n + 2 columns.
 bool tablesFit(int n) {
     if (n <= MAX_DETAILS_STAGES) return true;
-    SHOW_MESSAGE(" The tables of more than 53 stages cannot be shown. ", " Too many stages", 48);
+    SHOW_MESSAGE(" The tables of more than 53 stages cannot be shown. ", " Too many stages", MB_EXCLAMATION);
     return false;
 }
 
@@ -49,14 +48,14 @@ bool everyStageHasPeople(int n) {
     const int stage = STAGE_WITHOUT_PEOPLE(n);
     if (stage == 0) return true;
     SHOW_MESSAGE(" The row total of stage " + std::to_string(stage) + " is zero: matrix P cannot be formed. ",
-                 " Zero row total", 48);
+                 " Zero row total", MB_EXCLAMATION);
     return false;
 }
 
 // Shows X and derives P from it; false when P cannot be formed, leaving the model unchanged.
 bool convertCounts(int n) {
     FILL_COUNTS_TABLE(n);
-    PRINTNNN(n + 2, n + 2, COUNTS_TABLE_KIND, false, COLUMN_LABELS);
+    PRINTNNN(n + 2, n + 2, INITIAL_DATA_TABLE, false, COLUMN_LABELS);
     if (!everyStageHasPeople(n)) return false;
     DERIVE_P_FROM_COUNTS(n);
     X_HOLDS_P = true;
@@ -148,7 +147,7 @@ void SHOWDATA(bool) {
     LABEL_DETAILS_TABLE(n);
     if (!X_HOLDS_P && !convertCounts(n)) return;
     FILL_P_TABLE(n);
-    PRINTNNN(n + 2, P_FROM_FILE ? n + 2 : n, P_TABLE_KIND, false, COLUMN_LABELS);
+    PRINTNNN(n + 2, P_FROM_FILE ? n + 2 : n, TRANSITION_MATRIX_TABLE, false, COLUMN_LABELS);
 
     // Stability of P
     int lda = n, ldevec = n, order = n;

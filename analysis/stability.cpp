@@ -4,6 +4,7 @@
 #include "analysis/eigen/error_stack.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 #include "present/window/window_layer.h"
 
 #include <cmath>
@@ -18,8 +19,6 @@ namespace {
 
 // Parts no larger than this are rounding noise of a zero.
 constexpr float ZERO_THRESHOLD = 2e-9f;
-constexpr int REAL_ROOTS_TABLE = 13;
-constexpr int COMPLEX_ROOTS_TABLE = 16;
 constexpr int VERDICT_PAUSE = 2500;
 
 struct Root {
@@ -77,6 +76,7 @@ float dominantLength(const std::vector<Root>& roots) {
     return largest;
 }
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 const char* verdict(bool complex, float dominant) {
     if (dominant >= 1.0f) return complex ? "=== THE SYSTEM IS UNSTABLE ===" : "=== THEE SYSTEM IS UNSTABLE ===";
     return "=== THE SYSTEM IS STABLE ===";

@@ -4,13 +4,12 @@
 #include "control/control_commands.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr int I_MINUS_P_KIND = 18;
-constexpr int INVERSE_KIND = 19;
 
 void showMatrix(int n, const Matrix<float, MAX_STAGES, MAX_STAGES>& matrix, int kind) {
     for (int i = 1; i <= n; ++i)
@@ -30,8 +29,8 @@ void SHOWI_A(bool) {
     // The steady state is not asked for, so this vector is never written.
     Vector<float, MAX_STAGES> unused_steady_state;
     GETMATRIXIMA(n, unused_steady_state, true);
-    showMatrix(n, I_MINUS_P, I_MINUS_P_KIND);
-    if (!I_MINUS_P_SINGULAR) showMatrix(n, I_MINUS_P_INVERSE, INVERSE_KIND);
+    showMatrix(n, I_MINUS_P, I_MINUS_P_TABLE);
+    if (!I_MINUS_P_SINGULAR) showMatrix(n, I_MINUS_P_INVERSE, INVERSE_TABLE);
 }
 
 }  // namespace korvel

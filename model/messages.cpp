@@ -16,4 +16,13 @@ void RESET_MESSAGE_BUFFERS() {
     MSG_CAPTION.reset();
 }
 
+void SHOW_NOTICE(const char* font, bool clear_first, std::initializer_list<NoticeLine> lines, int milliseconds) {
+    FOCUS_CHANNEL(INDICATIONS_WINDOW);
+    SET_FONT(font);
+    if (clear_first) CLEAR_WINDOW();
+    for (const NoticeLine& line : lines) DRAW_TEXT_AT(line.x, line.y, line.text);
+    SLEEP(milliseconds);
+    CLEAR_WINDOW();
+}
+
 }  // namespace korvel

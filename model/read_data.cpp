@@ -22,6 +22,7 @@ struct Message {
     const char* caption;
 };
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 constexpr Message HEADER_FAILURE{" Error reading initial data. ", " Data have not been read "};
 constexpr Message MATRIX_FAILURE{" Matrix X or the systme transition matrix P has not been read. ",
                                  " Attention ! Error reading Matrix X or the system transition matrix "};
@@ -39,29 +40,18 @@ constexpr Message PERIODS_OUT_OF_RANGE{" The number of periods T must lie betwee
 
 void report(const Message& message) { SHOW_MESSAGE(message.text, message.caption, MB_EXCLAMATION); }
 
-void drawAt(int x, int y, const std::string& text) {
-    MOVE_TO(x, y);
-    DRAW_TEXT(text);
-}
-
 void showOpenFileFirst() {
-    FOCUS_CHANNEL(INDICATIONS_WINDOW);
-    SET_FONT("t'Arial'h21w9i");
-    drawAt(12, 30, "ATTENTION! FIRST YOU HAVE");
-    drawAt(13, 60, " TO OPEN THE DATA FILE.");
-    drawAt(15, 90, "More attention is requiared. Try again.");
-    SLEEP(3500);
-    CLEAR_WINDOW();
+    SHOW_NOTICE("t'Arial'h21w9i", false,
+                {{12, 30, "ATTENTION! FIRST YOU HAVE"},
+                 {13, 60, " TO OPEN THE DATA FILE."},
+                 {15, 90, "More attention is requiared. Try again."}},
+                3500);
 }
 
 void showReadSuccessfully() {
-    FOCUS_CHANNEL(INDICATIONS_WINDOW);
-    SET_FONT("t'Arial'h21w9i");
-    CLEAR_WINDOW();
-    drawAt(7, 30, " INITIAL DATA HAVE BEEN READ SUCCESFULLY");
-    drawAt(7, 70, "Now activate the command 'show details'.");
-    SLEEP(2900);
-    CLEAR_WINDOW();
+    SHOW_NOTICE("t'Arial'h21w9i", true,
+                {{7, 30, " INITIAL DATA HAVE BEEN READ SUCCESFULLY"}, {7, 70, "Now activate the command 'show details'."}},
+                2900);
 }
 
 // Every read starts from the beginning of the file, also after a failed one, and reads the
@@ -160,7 +150,7 @@ void writeDefaultLabels() {
 }  // namespace
 
 void READ_DATA(bool) {
-    SET_COLOR(15);
+    SET_COLOR(WHITE);
     RESET_MESSAGE_BUFFERS();
 
     // Chosen on the opening screen: the program ends once this command is over.

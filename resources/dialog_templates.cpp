@@ -4,6 +4,7 @@ namespace korvel {
 
 namespace {
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 // The series, the title and the vertical-axis text of a graph.
 const DialogTemplate GRAPH_SERIES_DIALOG = {
     111,

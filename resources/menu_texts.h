@@ -3,6 +3,7 @@
 
 namespace korvel::menu_text {
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 inline constexpr const char* FILE_MENU = "&File";
 inline constexpr const char* OPEN_DATAFILE = "O&pen datafile";
 inline constexpr const char* CLOSE_DATAFILE = "&Close datafile";

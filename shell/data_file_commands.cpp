@@ -42,29 +42,17 @@ FILE_DIALOG_REQUEST dataFileDialog() {
 // A path that does not fit the selection buffer (with its ending zero) is a failed dialog.
 bool fitsSelectionBuffer(const std::string& path) { return CHARACTER_COUNT(path) < PATH_LENGTH; }
 
-void drawAt(int x, int y, const std::string& text) {
-    MOVE_TO(x, y);
-    DRAW_TEXT(text);
-}
-
 void showOpenedNotice() {
-    FOCUS_CHANNEL(INDICATIONS_WINDOW);
-    SET_FONT("t'Arial Greek'h21w9i");
-    drawAt(7, 40, "Your data are to be read from the file");
-    drawAt(7, 65, DATAFILE_NAME.text());
-    SLEEP(3900);
-    CLEAR_WINDOW();
+    SHOW_NOTICE("t'Arial Greek'h21w9i", false,
+                {{7, 40, "Your data are to be read from the file"}, {7, 65, DATAFILE_NAME.text()}}, 3900);
 }
 
 void showNoFileNotice() {
-    FOCUS_CHANNEL(INDICATIONS_WINDOW);
-    SET_FONT("t'Arial'h21w9i");
-    CLEAR_WINDOW();
-    drawAt(7, 30, "No data file can be accessed.");
-    drawAt(10, 60, DATAFILE_NAME.text());
-    drawAt(10, 90, "Exit the program, or try again to open a valid datafile.");
-    SLEEP(4800);
-    CLEAR_WINDOW();
+    SHOW_NOTICE("t'Arial'h21w9i", true,
+                {{7, 30, "No data file can be accessed."},
+                 {10, 60, DATAFILE_NAME.text()},
+                 {10, 90, "Exit the program, or try again to open a valid datafile."}},
+                4800);
 }
 
 }  // namespace

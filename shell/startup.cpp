@@ -20,6 +20,7 @@ struct PlacedText {
 };
 
 // The instruction screen shown after Enter.
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 constexpr PlacedText INSTRUCTIONS[] = {
     {130, 30, "....In order to open the datafile...."},
     {85, 58, "Srtart with the commands {File} {Open datafile},"},
@@ -29,16 +30,11 @@ constexpr PlacedText INSTRUCTIONS[] = {
     {465, 178, "(...Please wait...)"},
 };
 
-void drawAt(int x, int y, const char* text) {
-    MOVE_TO(x, y);
-    DRAW_TEXT(text);
-}
-
 void setUpFrame() {
     WINDOW_MENU_COMMAND(FRAME_STATUS_BAR);  // the frame is created with a status bar
     SET_WINDOW_TEXT(FRAME_WINDOW, FRAME_TITLE);
     WINDOW_PLACEMENT placement;
-    placement.kind = 4;
+    placement.kind = PLACE_POSITION_AND_SIZE;
     placement.x = 0;
     placement.y = 0;
     placement.height = 400;
@@ -57,36 +53,36 @@ void openIndicationsWindow() {
     config.font_size = -1;
     // A refused request comes back adjusted to what the layer accepts; apply that.
     if (!SET_WINDOW_CONFIG(config)) SET_WINDOW_CONFIG(config);
-    SET_BACKGROUND(4);
+    SET_BACKGROUND(DARK_RED);
     CLEAR_WINDOW();
 }
 
 void drawTripleBorder() {
-    SET_COLOR(15);
+    SET_COLOR(WHITE);
     const WINDOW_RECT outer = GET_WINDOW_RECT(INDICATIONS_WINDOW);
     const double width = (outer.right - outer.left) - 35;
     const double height = (outer.bottom - outer.top) - 57;
-    for (double inset : {0.0, 2.2, 4.4}) RECTANGLE_W(2, inset + 1, inset + 1, width - inset, height - inset);
+    for (double inset : {0.0, 2.2, 4.4}) RECTANGLE_W(DRAW_OUTLINE, inset + 1, inset + 1, width - inset, height - inset);
 }
 
 void drawCredits() {
     INITIALIZE_FONTS();
     SET_FONT("t'Arial'h19w8i");
-    SET_COLOR(15);
-    drawAt(140, 20, "Korvel");
-    SET_COLOR(14);
-    drawAt(150, 55, "Personnel planning with open Markov systems");
-    drawAt(148, 90, "Stocks, projections and optimal recruitment control");
+    SET_COLOR(WHITE);
+    DRAW_TEXT_AT(140, 20, "Korvel");
+    SET_COLOR(YELLOW);
+    DRAW_TEXT_AT(150, 55, "Personnel planning with open Markov systems");
+    DRAW_TEXT_AT(148, 90, "Stocks, projections and optimal recruitment control");
     MOVE_TO(170, 130);
     SET_FONT("t'Arial'h19w8b");
-    SET_COLOR(11);
+    SET_COLOR(CYAN);
     DRAW_TEXT("Version 1.0");
 }
 
 void waitForEnter() {
     MOVE_TO(115, 170);
     SET_FONT("t'Arial'h16w7b");
-    SET_COLOR(15);
+    SET_COLOR(WHITE);
     DRAW_TEXT("(Attention!  Press Enter now for avoiding severe problems)");
     WAITING_FOR_ENTER = true;
     READ_LINE(INDICATIONS_WINDOW);
@@ -98,8 +94,8 @@ void drawInstructions() {
     INITIALIZE_FONTS();
     SET_FONT("t'Arial Greek'h20w10b");
     SET_FONT("t'Arial'h20w10b");  // replaces the Greek face whenever Arial exists
-    SET_COLOR(15);
-    for (const PlacedText& line : INSTRUCTIONS) drawAt(line.x, line.y, line.text);
+    SET_COLOR(WHITE);
+    for (const PlacedText& line : INSTRUCTIONS) DRAW_TEXT_AT(line.x, line.y, line.text);
 }
 
 }  // namespace

@@ -11,6 +11,14 @@ bool ORDER_IS_VALID(int n) {
     return false;
 }
 
+bool LEADING_DIMENSION_IS_VALID(int dimension, int n, int code, const char* message) {
+    if (dimension >= n) return true;
+    E1STI(1, dimension);
+    E1STI(2, n);
+    E1MES(TERMINAL, code, message);
+    return false;
+}
+
 void REPORT_STORAGE_FAILURE(int n) {
     E1STI(1, n);
     E1MES(TERMINAL, 2, "The required storage cannot be allocated.  The specified N may be too large, where N = %(I1).");

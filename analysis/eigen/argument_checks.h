@@ -12,6 +12,10 @@ namespace korvel {
 // N at least 1 (code 1).
 bool ORDER_IS_VALID(int n);
 
+// A leading dimension of at least the order n; otherwise the TERMINAL `code` with `message`,
+// whose %(I1) is the dimension and %(I2) the order.
+bool LEADING_DIMENSION_IS_VALID(int dimension, int n, int code, const char* message);
+
 // The working storage of order n could not be had (code 2).
 void REPORT_STORAGE_FAILURE(int n);
 

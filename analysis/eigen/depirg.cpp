@@ -2,6 +2,7 @@
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/error_stack.h"
 #include "analysis/eigen/machine_constants.h"
+#include "analysis/eigen/work_arrays.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,10 +15,6 @@ namespace {
 constexpr double POOR_INDEX = 100.0;
 
 double element(const double* a, int lda, int i, int j) { return a[(i - 1) + static_cast<std::ptrdiff_t>(j - 1) * lda]; }
-
-const ComplexDouble* column(const ComplexDouble* evec, int ldevec, int j) {
-    return evec + static_cast<std::ptrdiff_t>(j - 1) * ldevec;
-}
 
 double complexOneNorm(int n, const ComplexDouble* v) {
     double sum = 0.0;
@@ -47,23 +44,14 @@ void computeResidual(int n, const double* a, int lda, ComplexDouble lambda, cons
 }
 
 bool argumentsAreValid(int n, int neval, int lda, int ldevec) {
-    if (!ORDER_IS_VALID(n)) return false;
-    if (lda < n) {
-        E1STI(1, lda);
-        E1STI(2, n);
-        E1MES(TERMINAL, 2,
-              "The argument LDA = %(I1).  The leading dimension of the matrix must be at least the order of the "
-              "matrix, N = %(I2).");
+    if (!ORDER_IS_VALID(n) ||
+        !LEADING_DIMENSION_IS_VALID(lda, n, 2,
+                                    "The argument LDA = %(I1).  The leading dimension of the matrix must be at least "
+                                    "the order of the matrix, N = %(I2).") ||
+        !LEADING_DIMENSION_IS_VALID(ldevec, n, 3,
+                                    "The argument LDEVEC = %(I1).  The leading dimension of the eigenvector matrix "
+                                    "must be at least the order of the matrix, N = %(I2)."))
         return false;
-    }
-    if (ldevec < n) {
-        E1STI(1, ldevec);
-        E1STI(2, n);
-        E1MES(TERMINAL, 3,
-              "The argument LDEVEC = %(I1).  The leading dimension of the eigenvector matrix must be at least the "
-              "order of the matrix, N = %(I2).");
-        return false;
-    }
     if (neval < 1 || neval > n) {
         E1STI(1, neval);
         E1STI(2, n);
@@ -88,7 +76,7 @@ double DE2IRG(int n, int neval, const double* a, int lda, const ComplexDouble* e
     }
     double index = 0.0;
     for (int j = 1; j <= neval; ++j) {
-        const ComplexDouble* x = column(evec, ldevec, j);
+        const ComplexDouble* x = COLUMN_OF(evec, ldevec, j);
         const double x_norm = complexOneNorm(n, x);
         if (x_norm == 0.0) {
             E1STI(1, j);

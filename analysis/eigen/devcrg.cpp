@@ -20,24 +20,13 @@ void DCRGRG(int n, const double* a, int lda, WorkMatrix& copy) {
 }
 
 bool argumentsAreValid(int n, int lda, int ldevec) {
-    if (!ORDER_IS_VALID(n)) return false;
-    if (lda < n) {
-        E1STI(1, lda);
-        E1STI(2, n);
-        E1MES(TERMINAL, 2,
-              "The argument LDA = %(I1).  The leading dimension of the matrix must be at least equal to the order of "
-              "the matrix, N = %(I2).");
-        return false;
-    }
-    if (ldevec < n) {
-        E1STI(1, ldevec);
-        E1STI(2, n);
-        E1MES(TERMINAL, 3,
-              "The argument LDEVEC = %(I1).  The leading dimension of the eigenvector matrix must be at least equal "
-              "to the order of the matrix, N = %(I2).");
-        return false;
-    }
-    return true;
+    return ORDER_IS_VALID(n) &&
+           LEADING_DIMENSION_IS_VALID(lda, n, 2,
+                                      "The argument LDA = %(I1).  The leading dimension of the matrix must be at least "
+                                      "equal to the order of the matrix, N = %(I2).") &&
+           LEADING_DIMENSION_IS_VALID(ldevec, n, 3,
+                                      "The argument LDEVEC = %(I1).  The leading dimension of the eigenvector matrix "
+                                      "must be at least equal to the order of the matrix, N = %(I2).");
 }
 
 void DE8CRG(int n, const double* a, int lda, ComplexDouble* eval, ComplexDouble* evec, int ldevec, EigenWorkspace& work) {

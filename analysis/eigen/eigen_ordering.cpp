@@ -1,5 +1,7 @@
 #include "analysis/eigen/eigen_ordering.h"
 
+#include "analysis/eigen/work_arrays.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -11,10 +13,6 @@ namespace korvel {
 namespace {
 
 using Complex = std::complex<double>;
-
-Complex* column(Complex* evec, int ldevec, int j) {
-    return evec + static_cast<std::ptrdiff_t>(j - 1) * ldevec;
-}
 
 double modulus(Complex value) { return std::sqrt(std::norm(value)); }
 
@@ -82,7 +80,7 @@ void ORDER_EIGENPAIRS(const SchurForm& form, const WorkMatrix& vectors, WorkVect
     for (int j = 1; j <= n; ++j) {
         const int source = order(j);
         eval[j - 1] = Complex(form.wr(source), form.wi(source));
-        complexVector(form, vectors, source, column(evec, ldevec, j));
+        complexVector(form, vectors, source, COLUMN_OF(evec, ldevec, j));
     }
     ORDER_CONJUGATE_PAIRS(n, eval, evec, ldevec);
     NORMALISE_EIGENVECTORS(n, evec, ldevec);
@@ -94,7 +92,7 @@ void ORDER_CONJUGATE_PAIRS(int n, Complex* eval, Complex* evec, int ldevec) {
         if (first.imag() == 0.0 || eval[j] != std::conj(first)) continue;
         if (first.imag() < 0.0) {
             std::swap(eval[j - 1], eval[j]);
-            std::swap_ranges(column(evec, ldevec, j), column(evec, ldevec, j) + n, column(evec, ldevec, j + 1));
+            std::swap_ranges(COLUMN_OF(evec, ldevec, j), COLUMN_OF(evec, ldevec, j) + n, COLUMN_OF(evec, ldevec, j + 1));
         }
         ++j;
     }
@@ -102,7 +100,7 @@ void ORDER_CONJUGATE_PAIRS(int n, Complex* eval, Complex* evec, int ldevec) {
 
 void NORMALISE_EIGENVECTORS(int n, Complex* evec, int ldevec) {
     for (int j = 1; j <= n; ++j) {
-        Complex* x = column(evec, ldevec, j);
+        Complex* x = COLUMN_OF(evec, ldevec, j);
         scaleToUnitLength(n, x);
         turnLargestComponentReal(n, x);
     }

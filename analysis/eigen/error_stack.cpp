@@ -2,6 +2,7 @@
 
 #include "analysis/eigen/error_printout.h"
 #include "analysis/eigen/solver_messages.h"
+#include "base/replace_all.h"
 
 #include <array>
 #include <cstdio>
@@ -42,22 +43,17 @@ std::string formatDouble(double value) {
     return buffer;
 }
 
-void replaceAll(std::string& text, const std::string& key, const std::string& value) {
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
-        text.replace(at, key.size(), value);
-}
-
 // The message with its placeholders filled; the values are used up.
 std::string filledMessage(std::string message) {
     for (std::size_t k = 0; k < 2; ++k) {
         const std::string number = std::to_string(k + 1);
         if (PLACEHOLDERS.integers[k]) {
-            replaceAll(message, "%(I" + number + ")", std::to_string(*PLACEHOLDERS.integers[k]));
-            replaceAll(message, "%(i" + number + ")", std::to_string(*PLACEHOLDERS.integers[k]));
+            message = REPLACE_ALL(message, "%(I" + number + ")", std::to_string(*PLACEHOLDERS.integers[k]));
+            message = REPLACE_ALL(message, "%(i" + number + ")", std::to_string(*PLACEHOLDERS.integers[k]));
         }
-        if (PLACEHOLDERS.texts[k]) replaceAll(message, "%(L" + number + ")", *PLACEHOLDERS.texts[k]);
+        if (PLACEHOLDERS.texts[k]) message = REPLACE_ALL(message, "%(L" + number + ")", *PLACEHOLDERS.texts[k]);
     }
-    if (PLACEHOLDERS.real) replaceAll(message, "%(D1)", formatDouble(*PLACEHOLDERS.real));
+    if (PLACEHOLDERS.real) message = REPLACE_ALL(message, "%(D1)", formatDouble(*PLACEHOLDERS.real));
     PLACEHOLDERS = Placeholders{};
     return message;
 }

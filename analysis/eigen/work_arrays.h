@@ -51,4 +51,10 @@ private:
     std::vector<double> m_data;
 };
 
+// Column j (from 1) of a column-major matrix stored with leading dimension `ld`.
+template <typename T>
+T* COLUMN_OF(T* matrix, int ld, int j) {
+    return matrix + static_cast<std::ptrdiff_t>(j - 1) * ld;
+}
+
 }  // namespace korvel

@@ -3,6 +3,7 @@
 #include "base/fixed_text.h"
 #include "model/model_state.h"
 #include "present/tables/number_formats.h"
+#include "present/tables/table_kinds.h"
 
 #include <cmath>
 
@@ -12,12 +13,12 @@ namespace {
 
 constexpr int GENERAL_FORM_LONGEST = 13;
 
-bool showsEmptyCells(int kind) { return kind == 20 || kind == 22; }
+bool showsEmptyCells(int kind) { return kind == INITIAL_DATA_TABLE || kind == TRANSITION_MATRIX_TABLE; }
 
 }  // namespace
 
 std::string VALUE_CELL_TEXT(float value, int kind) {
-    if (kind == 1 && value == MISSING_VALUE) return "          ?";
+    if (kind == PROJECTIONS_TABLE && value == MISSING_VALUE) return "          ?";
     if (showsEmptyCells(kind) && value == EMPTY_CELL) return "          --";
     if (std::fabs(value) <= 1.0f) return FORMAT_F(value, 11, 6);
     const std::string general = ' ' + FORMAT_G(value, 15, 7);

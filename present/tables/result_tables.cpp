@@ -12,7 +12,7 @@ namespace korvel {
 namespace {
 
 const char* continuationSubtitle(int kind) {
-    return kind == 1 ? "(The presentation of the variables continues...)" : "(The presentation continues...)";
+    return kind == PROJECTIONS_TABLE ? "(The presentation of the variables continues...)" : "(The presentation continues...)";
 }
 
 // PAGE_VALUES and PAGE_HEADINGS for the given rows and columns of RESULT_TABLE.

@@ -11,27 +11,28 @@ namespace {
 constexpr int LONG_PAGE = 200;
 constexpr int SHORT_PAGE = 20;
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 constexpr TableKind KINDS[] = {
-    {1, TableLayout::A, "SYSTEM EVOLUTION.", "", "Period    t", false, LONG_PAGE},
-    {7, TableLayout::B, "OPTIMAL CONTROL.", "The nominal (desired) path of the system.", "  Period    t", false,
+    {PROJECTIONS_TABLE, TableLayout::A, "SYSTEM EVOLUTION.", "", "Period    t", false, LONG_PAGE},
+    {NOMINAL_PATH_TABLE, TableLayout::B, "OPTIMAL CONTROL.", "The nominal (desired) path of the system.", "  Period    t", false,
      SHORT_PAGE},
-    {8, TableLayout::B, "OPTIMAL CONTROL.", "The diagonal elements of matrices {R(t)}, for every t.", "  Period    t",
+    {RICCATI_DIAGONAL_TABLE, TableLayout::B, "OPTIMAL CONTROL.", "The diagonal elements of matrices {R(t)}, for every t.", "  Period    t",
      false, SHORT_PAGE},
-    {9, TableLayout::B, "OPTIMAL CONTROL.", "The optimal state trajectory i.e. the sequence {x*(t)}.", "  Period    t",
+    {OPTIMAL_STATE_TABLE, TableLayout::B, "OPTIMAL CONTROL.", "The optimal state trajectory i.e. the sequence {x*(t)}.", "  Period    t",
      false, SHORT_PAGE},
-    {10, TableLayout::B, "OPTIMAL CONTROL.", "The optimal control sequence {u*(t)}.", "  Period    t", false,
+    {OPTIMAL_CONTROL_TABLE, TableLayout::B, "OPTIMAL CONTROL.", "The optimal control sequence {u*(t)}.", "  Period    t", false,
      SHORT_PAGE},
-    {13, TableLayout::B, "STABILITY ANALYSIS.", "The real characteristic roots of matrix P.", "      No.", false,
+    {REAL_ROOTS_TABLE, TableLayout::B, "STABILITY ANALYSIS.", "The real characteristic roots of matrix P.", "      No.", false,
      SHORT_PAGE},
-    {16, TableLayout::B, "STABILITY ANALYSIS.",
+    {COMPLEX_ROOTS_TABLE, TableLayout::B, "STABILITY ANALYSIS.",
      "Complex roots. Real part, coef. of imaginary part and their length.", "      No.", false, SHORT_PAGE},
-    {17, TableLayout::B, "MATRIX PRESENTATION.", "Matrix Q for fixed-size projections.", "Row / Column", false,
+    {MATRIX_Q_TABLE, TableLayout::B, "MATRIX PRESENTATION.", "Matrix Q for fixed-size projections.", "Row / Column", false,
      SHORT_PAGE},
-    {18, TableLayout::B, "MATRIX PRESENTATION.", "The matrix [I - P]......", "Row / Column", false, SHORT_PAGE},
-    {19, TableLayout::B, "MATRIX PRESENTATION.", ".....and its inverse.", "Row / Column", false, SHORT_PAGE},
-    {20, TableLayout::B, "INITIAL DATA.", "Matrix X, inflows and outflows with row and column totals.",
+    {I_MINUS_P_TABLE, TableLayout::B, "MATRIX PRESENTATION.", "The matrix [I - P]......", "Row / Column", false, SHORT_PAGE},
+    {INVERSE_TABLE, TableLayout::B, "MATRIX PRESENTATION.", ".....and its inverse.", "Row / Column", false, SHORT_PAGE},
+    {INITIAL_DATA_TABLE, TableLayout::B, "INITIAL DATA.", "Matrix X, inflows and outflows with row and column totals.",
      "Rows/Columns", true, LONG_PAGE},
-    {22, TableLayout::B, "SYSTEM TRANSITION MATRIX.",
+    {TRANSITION_MATRIX_TABLE, TableLayout::B, "SYSTEM TRANSITION MATRIX.",
      "The coeficients matrix P, vector w* and the corresponding column totals.", "Rows/Columns", true, SHORT_PAGE},
 };
 
@@ -39,8 +40,8 @@ constexpr TableKind KINDS[] = {
 constexpr int B_OFFSET = 15;
 constexpr DateLine LAYOUT_A_DATE = {"   Date : ", 265, 364};
 constexpr DateLine LAYOUT_B_DATE = {"    Date : ", 250 + B_OFFSET, 349 + B_OFFSET};
-constexpr DateLine KIND_13_DATE = {"    Date : ", 300 + B_OFFSET, 400 + B_OFFSET};
-constexpr DateLine KIND_22_DATE = {"            Date : ", 200 + B_OFFSET, 300 + B_OFFSET};
+constexpr DateLine REAL_ROOTS_DATE = {"    Date : ", 300 + B_OFFSET, 400 + B_OFFSET};
+constexpr DateLine TRANSITION_MATRIX_DATE = {"            Date : ", 200 + B_OFFSET, 300 + B_OFFSET};
 
 const TableKind* findKind(int kind) {
     const auto found = std::find_if(std::begin(KINDS), std::end(KINDS), [kind](const TableKind& k) { return k.kind == kind; });
@@ -59,8 +60,8 @@ const TableKind& TABLE_KIND(int kind) {
 
 const DateLine& DATE_LINE(int kind) {
     if (TABLE_KIND(kind).layout == TableLayout::A) return LAYOUT_A_DATE;
-    if (kind == 13) return KIND_13_DATE;
-    if (kind == 22) return KIND_22_DATE;
+    if (kind == REAL_ROOTS_TABLE) return REAL_ROOTS_DATE;
+    if (kind == TRANSITION_MATRIX_TABLE) return TRANSITION_MATRIX_DATE;
     return LAYOUT_B_DATE;
 }
 

@@ -3,6 +3,22 @@
 
 namespace korvel {
 
+// The result tables, by the kind number each is known by.
+enum TableKindNumber : int {
+    PROJECTIONS_TABLE = 1,
+    NOMINAL_PATH_TABLE = 7,
+    RICCATI_DIAGONAL_TABLE = 8,
+    OPTIMAL_STATE_TABLE = 9,
+    OPTIMAL_CONTROL_TABLE = 10,
+    REAL_ROOTS_TABLE = 13,
+    COMPLEX_ROOTS_TABLE = 16,
+    MATRIX_Q_TABLE = 17,
+    I_MINUS_P_TABLE = 18,
+    INVERSE_TABLE = 19,
+    INITIAL_DATA_TABLE = 20,
+    TRANSITION_MATRIX_TABLE = 22,
+};
+
 // Layout A serves the projections table, layout B every other kind.
 enum class TableLayout { A, B };
 

@@ -50,8 +50,6 @@ constexpr int GRID_LEFT = 15;
 constexpr int TEXT_INSET_X = 3;
 constexpr int TEXT_INSET_Y = 3;
 constexpr int WIDE_HEADING_CHARACTERS = 30;
-constexpr int WHITE = 15;
-constexpr int BLACK = 0;
 
 const PageLayout& layoutOf(int kind) { return TABLE_KIND(kind).layout == TableLayout::A ? LAYOUT_A : LAYOUT_B; }
 
@@ -65,9 +63,8 @@ std::string withoutPadding(const std::string& text) {
 }
 
 void drawAt(int x, int y, RGB_VALUE colour, const std::string& text) {
-    MOVE_TO(x, y);
     SET_COLOR_RGB(colour);
-    DRAW_TEXT(text);
+    DRAW_TEXT_AT(x, y, text);
 }
 
 // Cell texts: the row label in page column 1, the values after it.
@@ -132,7 +129,7 @@ void PRINTBOX(int n, int k, int columns, bool wide, const PageLayout& layout) {
     const int top = layout.top + CELL_HEIGHT_PX * row;
     SET_FONT(wide ? WIDE_CELL_FONT : CELL_FONT);
     SET_COLOR_RGB(BOX_COLOUR);
-    RECTANGLE(2, left, top, left + CELL_WIDTH_PX, top + CELL_HEIGHT_PX);
+    RECTANGLE(DRAW_OUTLINE, left, top, left + CELL_WIDTH_PX, top + CELL_HEIGHT_PX);
     if (k > 0) drawAt(left + TEXT_INSET_X, top + TEXT_INSET_Y, CELL_TEXT_COLOUR, CELL_TEXTS(k).text());
 }
 

@@ -130,6 +130,10 @@ inline int INITIALIZE_FONTS() { return LAYER().initializeFonts(); }
 inline int SET_FONT(const std::string& descriptor) { return LAYER().setFont(descriptor); }
 inline TEXT_POSITION MOVE_TO(int x, int y) { return LAYER().moveTo(x, y); }
 inline void DRAW_TEXT(const std::string& text) { LAYER().drawText(text); }
+inline void DRAW_TEXT_AT(int x, int y, const std::string& text) {
+    MOVE_TO(x, y);
+    DRAW_TEXT(text);
+}
 inline int TEXT_WIDTH(const std::string& text) { return LAYER().textWidth(text); }
 inline int SET_COLOR(int index) { return LAYER().setColor(index); }
 inline RGB_VALUE SET_COLOR_RGB(RGB_VALUE value) { return LAYER().setColorRgb(value); }

@@ -19,7 +19,13 @@ struct WINDOW_CONFIG {
     int16_t bits_per_pixel = 0;
 };
 
-// Kind 4 sets position and size, kind 2 maximises. Frame: pixels; child: character cells.
+// Placement kinds of WINDOW_PLACEMENT.
+enum PlacementKind : int16_t {
+    PLACE_MAXIMIZED = 2,
+    PLACE_POSITION_AND_SIZE = 4,
+};
+
+// Frame: pixels; child: character cells.
 struct WINDOW_PLACEMENT {
     int16_t kind = 0;
     int16_t x = 0;
@@ -59,6 +65,26 @@ inline constexpr RGB_VALUE PALETTE[16] = {
     RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
 };
 
+// The palette's colours by name.
+enum PaletteColour : int {
+    BLACK = 0,
+    DARK_BLUE = 1,
+    DARK_GREEN = 2,
+    DARK_CYAN = 3,
+    DARK_RED = 4,
+    DARK_MAGENTA = 5,
+    DARK_YELLOW = 6,
+    LIGHT_GREY = 7,
+    DARK_GREY = 8,
+    BLUE = 9,
+    GREEN = 10,
+    CYAN = 11,
+    RED = 12,
+    MAGENTA = 13,
+    YELLOW = 14,
+    WHITE = 15,
+};
+
 // An index outside the palette is clipped to its nearest end.
 constexpr int CLIP_PALETTE_INDEX(int index) { return index < 0 ? 0 : (index > 15 ? 15 : index); }
 
@@ -70,6 +96,12 @@ struct FONT_REQUEST {
     bool bold = false;
     bool italic = false;
     bool valid = false;  // false when the descriptor cannot be parsed
+};
+
+// Draw modes of RECTANGLE, ELLIPSE and POLYGON.
+enum DrawMode : int {
+    DRAW_OUTLINE = 2,
+    DRAW_FILLED = 3,
 };
 
 // Mouse event bits of WAIT_MOUSE_EVENT.

@@ -111,6 +111,10 @@ void QtWindowLayer::showFrame() {
     m_frame->activateWindow();
 }
 
+QWidget* QtWindowLayer::frameOrChild(int window) const {
+    return window == FRAME_WINDOW ? static_cast<QWidget*>(m_frame.get()) : child(window);
+}
+
 ChildWindow* QtWindowLayer::child(int channel) const {
     const auto found = m_children.find(channel);
     return found == m_children.end() ? nullptr : found->second.data();
@@ -256,14 +260,14 @@ bool QtWindowLayer::getWindowConfig(WINDOW_CONFIG& config) {
 
 int QtWindowLayer::setWindowPlacement(int window, const WINDOW_PLACEMENT& placement) {
     return onGui([&] {
-        QWidget* target = window == FRAME_WINDOW ? static_cast<QWidget*>(m_frame.get()) : child(window);
+        QWidget* target = frameOrChild(window);
         if (target == nullptr) return -1;
         // The frame is placed in pixels, a child window in character cells.
         const int across = window == FRAME_WINDOW ? 1 : CELL_WIDTH;
         const int down = window == FRAME_WINDOW ? 1 : CELL_HEIGHT;
-        if (placement.kind == 2) {
+        if (placement.kind == PLACE_MAXIMIZED) {
             target->showMaximized();
-        } else if (placement.kind == 4) {
+        } else if (placement.kind == PLACE_POSITION_AND_SIZE) {
             target->showNormal();
             target->move(placement.x * across, placement.y * down);
             target->resize(placement.width * across, placement.height * down);
@@ -274,12 +278,12 @@ int QtWindowLayer::setWindowPlacement(int window, const WINDOW_PLACEMENT& placem
 
 int QtWindowLayer::getWindowPlacement(int window, int, WINDOW_PLACEMENT& placement) {
     return onGui([&] {
-        QWidget* target = window == FRAME_WINDOW ? static_cast<QWidget*>(m_frame.get()) : child(window);
+        QWidget* target = frameOrChild(window);
         if (target == nullptr) return -1;
         const int across = window == FRAME_WINDOW ? 1 : CELL_WIDTH;
         const int down = window == FRAME_WINDOW ? 1 : CELL_HEIGHT;
         const QRect area = target->geometry();
-        placement.kind = target->isMaximized() ? 2 : 4;
+        placement.kind = target->isMaximized() ? PLACE_MAXIMIZED : PLACE_POSITION_AND_SIZE;
         placement.x = cells(area.x(), across);
         placement.y = cells(area.y(), down);
         placement.height = cells(area.height(), down);
@@ -290,7 +294,7 @@ int QtWindowLayer::getWindowPlacement(int window, int, WINDOW_PLACEMENT& placeme
 
 void QtWindowLayer::setWindowText(int window, const std::string& text) {
     onGui([&] {
-        QWidget* target = window == FRAME_WINDOW ? static_cast<QWidget*>(m_frame.get()) : child(window);
+        QWidget* target = frameOrChild(window);
         if (target != nullptr) target->setWindowTitle(fromText(text));
     });
 }

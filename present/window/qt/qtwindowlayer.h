@@ -32,6 +32,8 @@ public:
     void showFrame();
     // The child window bound to `channel`, or nullptr. GUI thread only.
     ChildWindow* child(int channel) const;
+    // The frame for FRAME_WINDOW, otherwise the child window of the channel (or nullptr).
+    QWidget* frameOrChild(int window) const;
     // Whether a routine waits for a line typed into the channel's window. GUI thread only.
     bool isReadingLine(int channel) const;
 

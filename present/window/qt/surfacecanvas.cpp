@@ -186,12 +186,12 @@ void SurfaceCanvas::scrollTextUp() {
 
 bool SurfaceCanvas::rectangle(int mode, int x1, int y1, int x2, int y2) {
     const QRect area = spanned(x1, y1, x2, y2);
-    if (mode == 2 || mode == 3) m_drawn |= area;
-    if (mode == 3) {
+    if (mode == DRAW_OUTLINE || mode == DRAW_FILLED) m_drawn |= area;
+    if (mode == DRAW_FILLED) {
         QPainter(&m_image).fillRect(area & m_clip, toColor(m_color.rgb()));
         return true;
     }
-    if (mode != 2) return false;
+    if (mode != DRAW_OUTLINE) return false;
     plotLine(area.topLeft(), area.topRight());
     plotLine(area.topRight(), area.bottomRight());
     plotLine(area.bottomRight(), area.bottomLeft());
@@ -206,19 +206,19 @@ bool SurfaceCanvas::lineTo(int x, int y) {
 }
 
 bool SurfaceCanvas::ellipse(int mode, int x1, int y1, int x2, int y2) {
-    if (mode != 2 && mode != 3) return false;
+    if (mode != DRAW_OUTLINE && mode != DRAW_FILLED) return false;
     const QRect area = spanned(x1, y1, x2, y2);
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setPen(outlinePen());
-    if (mode == 3) painter.setBrush(toColor(m_color.rgb()));
+    if (mode == DRAW_FILLED) painter.setBrush(toColor(m_color.rgb()));
     painter.drawEllipse(QRect(area.topLeft(), QSize(area.width() - 1, area.height() - 1)));
     return true;
 }
 
 bool SurfaceCanvas::polygon(int mode, const QPolygon& points) {
-    if ((mode != 2 && mode != 3) || points.isEmpty()) return false;
-    if (mode == 3) {
+    if ((mode != DRAW_OUTLINE && mode != DRAW_FILLED) || points.isEmpty()) return false;
+    if (mode == DRAW_FILLED) {
         QPainter painter(&m_image);
         painter.setClipRect(m_clip);
         painter.setPen(toColor(m_color.rgb()));

@@ -47,13 +47,13 @@ std::string channelName(int window) { return window == FRAME_WINDOW ? "frame" : 
 
 std::string modeName(int mode) {
     switch (mode) {
-    case 2: return "outline";
-    case 3: return "fill";
+    case DRAW_OUTLINE: return "outline";
+    case DRAW_FILLED: return "fill";
     default: return "mode-" + std::to_string(mode);
     }
 }
 
-bool isDrawingMode(int mode) { return mode == 2 || mode == 3; }
+bool isDrawingMode(int mode) { return mode == DRAW_OUTLINE || mode == DRAW_FILLED; }
 
 std::string placementText(const WINDOW_PLACEMENT& placement) {
     return std::to_string(placement.kind) + ' ' + std::to_string(placement.x) + ' ' + std::to_string(placement.y) + ' ' +
@@ -143,7 +143,7 @@ ScriptedWindow* ScriptedWindowLayer::window(int channel) {
 }
 
 WINDOW_RECT ScriptedWindowLayer::frameRect() const {
-    if (m_frame_placement.kind == 2) return {0, 0, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT};
+    if (m_frame_placement.kind == PLACE_MAXIMIZED) return {0, 0, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT};
     return {m_frame_placement.x, m_frame_placement.y, m_frame_placement.x + m_frame_placement.width,
             m_frame_placement.y + m_frame_placement.height};
 }
