@@ -30,6 +30,7 @@ struct Message {
     int style;
 };
 
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 const Message NO_DATAFILE = {" Attention ! First you have to open the datafile ", " Datafile has not opened ",
                              MB_EXCLAMATION};
 const Message NO_TEMPLATE = {" The relevant dialog box does not exist ", " The proper dialog box has not found ",
@@ -47,20 +48,12 @@ void refuse(const Message& message) {
     WAIT_MOUSE_EVENT(MOUSE_RIGHT_DOWN);
 }
 
-void drawAt(int x, int y, const std::string& text) {
-    MOVE_TO(x, y);
-    DRAW_TEXT(text);
-}
-
 void noNamesNotice() {
-    FOCUS_CHANNEL(INDICATIONS_WINDOW);
-    SET_FONT(NOTICE_FONT);
-    CLEAR_WINDOW();
-    drawAt(30, 40, "  CONSIDER THE NUMBER OF VARIABLES YOU  ");
-    drawAt(30, 60, "CHOOSEN TO BE PRESENTED IN A SINGL GRAPH. ");
-    drawAt(30, 80, "   Try again in the right way.");
-    SLEEP(NOTICE_PAUSE);
-    CLEAR_WINDOW();
+    SHOW_NOTICE(NOTICE_FONT, true,
+                {{30, 40, "  CONSIDER THE NUMBER OF VARIABLES YOU  "},
+                 {30, 60, "CHOOSEN TO BE PRESENTED IN A SINGL GRAPH. "},
+                 {30, 80, "   Try again in the right way."}},
+                NOTICE_PAUSE);
     FOCUS_CHANNEL(INDICATIONS_WINDOW);
     WAIT_MOUSE_EVENT(MOUSE_RIGHT_DOWN);
 }

@@ -4,6 +4,7 @@
 // drawing operations.
 
 #include "model/model_state.h"
+#include "present/window/window_records.h"
 
 #include <cstdint>
 
@@ -46,13 +47,13 @@ inline constexpr int32_t LAYOUT_VALUES_ONLY = 2;
 struct GRAPH_SETTINGS {
     FixedText<GRAPH_TITLE_LENGTH> title;
     int32_t title_font = 1;
-    int32_t title_colour = 14;
+    int32_t title_colour = YELLOW;
     FixedText<GRAPH_TITLE_LENGTH> subtitle;
     int32_t subtitle_font = 2;
-    int32_t subtitle_colour = 7;
+    int32_t subtitle_colour = LIGHT_GREY;
     int32_t graph_kind = GRAPH_LINES;
-    int32_t foreground_colour = 15;
-    int32_t background_colour = 1;
+    int32_t foreground_colour = WHITE;
+    int32_t background_colour = DARK_BLUE;
     int32_t viewport_x1 = 0;
     int32_t viewport_y1 = 0;
     int32_t viewport_x2 = 639;
@@ -64,15 +65,15 @@ struct GRAPH_SETTINGS {
 struct DATA_SETTINGS {
     FixedText<SERIES_TITLE_LENGTH> title;
     int32_t title_font = 2;
-    int32_t title_colour = 15;
+    int32_t title_colour = WHITE;
     int32_t marker_type = 0;
-    int32_t marker_colour = 15;
+    int32_t marker_colour = WHITE;
     int32_t line_type = 1;
-    int32_t line_colour = 15;
+    int32_t line_colour = WHITE;
     int32_t bar_type = 0;
-    int32_t bar_colour = 0;
+    int32_t bar_colour = BLACK;
     int32_t error_bar_type = 0;
-    int32_t error_bar_colour = 0;
+    int32_t error_bar_colour = BLACK;
     int32_t data_layout = LAYOUT_VALUES_ONLY;
     Logical in_order = true;
     int32_t point_count = 0;
@@ -87,12 +88,12 @@ struct DATA_SETTINGS {
 struct AXIS_SETTINGS {
     FixedText<AXIS_TITLE_LENGTH> title;
     int32_t title_font = 1;
-    int32_t title_colour = 14;
+    int32_t title_colour = YELLOW;
     int32_t label_font = 6;
     Logical label_flag = false;  // true: the points' own labels stand in for tick labels
     int32_t position = AXIS_BOTTOM;
     int32_t axis_type = AXIS_X;
-    int32_t colour = 15;
+    int32_t colour = WHITE;
     int32_t scale = SCALE_LINEAR;
     int32_t reserved = 0;
     double low = 0.0;
@@ -100,12 +101,12 @@ struct AXIS_SETTINGS {
     double tick_step = 0.1;
     int32_t decimals = 1;
     int32_t tick_style = TICKS_ACROSS;
-    int32_t axis_line_colour = 15;
-    int32_t label_colour = 7;
+    int32_t axis_line_colour = WHITE;
+    int32_t label_colour = LIGHT_GREY;
     int32_t minor_ticks = 1;
     int32_t grid_style = GRID_MAJOR;
     int32_t grid_line_type = 5;
-    int32_t grid_colour = 15;
+    int32_t grid_colour = WHITE;
 };
 
 // Up to 12 series in one graph's records; the legend shows up to 8.

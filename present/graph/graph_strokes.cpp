@@ -31,8 +31,6 @@ enum Marker : int {
     FILLED_DIAMOND = 10,
 };
 
-constexpr int OUTLINE = 2;
-constexpr int FILL = 3;
 
 void segment(const GraphUnits& units, UnitPoint from, UnitPoint to) {
     MOVE_TO(units.pixelX(from.x), units.pixelY(from.y));
@@ -94,14 +92,14 @@ void DRAW_MARKER(const GraphUnits& units, UnitPoint c, int marker_type, int colo
     SET_COLOR(colour);
     SET_LINE_STYLE(SOLID);
     switch (marker_type) {
-    case SQUARE: square(units, c, OUTLINE); break;
-    case FILLED_SQUARE: square(units, c, FILL); break;
-    case TRIANGLE_UP: triangle(units, c, 1.0, OUTLINE); break;
-    case FILLED_TRIANGLE_UP: triangle(units, c, 1.0, FILL); break;
-    case TRIANGLE_DOWN: triangle(units, c, -1.0, OUTLINE); break;
-    case FILLED_TRIANGLE_DOWN: triangle(units, c, -1.0, FILL); break;
+    case SQUARE: square(units, c, DRAW_OUTLINE); break;
+    case FILLED_SQUARE: square(units, c, DRAW_FILLED); break;
+    case TRIANGLE_UP: triangle(units, c, 1.0, DRAW_OUTLINE); break;
+    case FILLED_TRIANGLE_UP: triangle(units, c, 1.0, DRAW_FILLED); break;
+    case TRIANGLE_DOWN: triangle(units, c, -1.0, DRAW_OUTLINE); break;
+    case FILLED_TRIANGLE_DOWN: triangle(units, c, -1.0, DRAW_FILLED); break;
     case CIRCLE:
-        ELLIPSE(OUTLINE, units.pixelX(c.x - SQUARE_HALF_SIDE), units.pixelY(c.y - SQUARE_HALF_SIDE),
+        ELLIPSE(DRAW_OUTLINE, units.pixelX(c.x - SQUARE_HALF_SIDE), units.pixelY(c.y - SQUARE_HALF_SIDE),
                 units.pixelX(c.x + SQUARE_HALF_SIDE), units.pixelY(c.y + SQUARE_HALF_SIDE));
         break;
     case PLUS:
@@ -113,7 +111,7 @@ void DRAW_MARKER(const GraphUnits& units, UnitPoint c, int marker_type, int colo
         segment(units, {c.x - h, c.y + h}, {c.x + h, c.y - h});
         break;
     case FILLED_DIAMOND:
-        POLYGON(FILL, pixels(units, {{c.x, c.y - h}, {c.x + h, c.y}, {c.x, c.y + h}, {c.x - h, c.y}}));
+        POLYGON(DRAW_FILLED, pixels(units, {{c.x, c.y - h}, {c.x + h, c.y}, {c.x, c.y + h}, {c.x - h, c.y}}));
         break;
     default: break;
     }

@@ -27,14 +27,12 @@ static_assert(std::size(SERIES_STYLES) == MAX_DRAWN_SERIES);
 
 constexpr const char* PLAIN_PERIODS = "(Plain time-periods)";
 constexpr const char* YEAR_PERIODS = "(One time-period=1 year)";
+// The program's own texts, kept exactly as it shows them, misspellings included: never correct them.
 constexpr const char* NO_WINDOW_TEXT = "It is impossible to draw the graph. End of the program";
 constexpr const char* NO_WINDOW_CAPTION = "Problem opening the proper graph window";
 
 constexpr int32_t TITLE_FONT = 3;
 constexpr int32_t AXIS_TITLE_FONT = 4;
-constexpr int32_t BLACK = 0;
-constexpr int32_t PURPLE = 5;
-constexpr int32_t WHITE = 15;
 constexpr int32_t Y_DECIMALS = 1;
 
 void graphRecord(const WINDOW_CONFIG& config, bool years, const FixedText<60>& title, GRAPH_SETTINGS& graph) {
@@ -49,7 +47,7 @@ void graphRecord(const WINDOW_CONFIG& config, bool years, const FixedText<60>& t
     graph.title_font = TITLE_FONT;
     graph.title_colour = BLACK;
     graph.subtitle_font = TITLE_FONT;
-    graph.subtitle_colour = PURPLE;
+    graph.subtitle_colour = DARK_MAGENTA;
     graph.foreground_colour = BLACK;
     graph.background_colour = WHITE;
 }

@@ -20,8 +20,6 @@ constexpr double LABEL_GAP = 60.0;
 constexpr double AXIS_TITLE_GAP_PIXELS = 4.0;
 constexpr double Y_TITLE_LEFT = 160.0;
 constexpr int TICK_LABEL_WIDTH = 10;
-constexpr int OUTLINE = 2;
-constexpr int FILL = 3;
 constexpr unsigned SOLID = 0xFFFF;
 
 bool isHorizontal(const AXIS_SETTINGS& axis) { return axis.position == AXIS_BOTTOM || axis.position == AXIS_TOP; }
@@ -70,19 +68,19 @@ int majorCount(const AXIS_SETTINGS& axis) {
 void drawFrame(const GraphUnits& units, const GRAPH_SETTINGS& graph) {
     SET_LINE_STYLE(SOLID);
     SET_COLOR(graph.foreground_colour);
-    RECTANGLE(OUTLINE, units.pixelX(0), units.pixelY(0), units.pixelX(SURFACE_UNITS_WIDE), units.pixelY(SURFACE_UNITS_HIGH));
+    RECTANGLE(DRAW_OUTLINE, units.pixelX(0), units.pixelY(0), units.pixelX(SURFACE_UNITS_WIDE), units.pixelY(SURFACE_UNITS_HIGH));
     const UnitPoint corners[] = {{0, 0}, {SURFACE_UNITS_WIDE, 0}, {0, SURFACE_UNITS_HIGH}, {SURFACE_UNITS_WIDE, SURFACE_UNITS_HIGH}};
     // The corner squares in the background erase the frame's corners...
     SET_COLOR(graph.background_colour);
     for (const UnitPoint& c : corners) {
         const double inward_x = c.x == 0 ? CORNER : -CORNER;
         const double inward_y = c.y == 0 ? CORNER : -CORNER;
-        RECTANGLE(OUTLINE, units.pixelX(c.x), units.pixelY(c.y), units.pixelX(c.x + inward_x), units.pixelY(c.y + inward_y));
+        RECTANGLE(DRAW_OUTLINE, units.pixelX(c.x), units.pixelY(c.y), units.pixelX(c.x + inward_x), units.pixelY(c.y + inward_y));
     }
     // ...and arcs centred on the corners join the cut ends.
     SET_COLOR(graph.foreground_colour);
     for (const UnitPoint& c : corners)
-        ELLIPSE(OUTLINE, units.pixelX(c.x - CORNER), units.pixelY(c.y - CORNER), units.pixelX(c.x + CORNER), units.pixelY(c.y + CORNER));
+        ELLIPSE(DRAW_OUTLINE, units.pixelX(c.x - CORNER), units.pixelY(c.y - CORNER), units.pixelX(c.x + CORNER), units.pixelY(c.y + CORNER));
 }
 
 // Step 3: the titles, centred across the whole width. The subtitle stands at 8 units per pixel
@@ -207,7 +205,7 @@ int32_t PLOT_GRAPH(const GRAPH_SETTINGS& graph, int32_t axis_count, const AXIS_S
     if (!units) return GRAPH_OUTSIDE_WINDOW;
     SET_CLIP_RECT(units->x1(), units->y1(), units->x2(), units->y2());
     SET_COLOR(graph.background_colour);
-    RECTANGLE(FILL, units->x1(), units->y1(), units->x2(), units->y2());
+    RECTANGLE(DRAW_FILLED, units->x1(), units->y1(), units->x2(), units->y2());
     INITIALIZE_FONTS();
 
     drawFrame(*units, graph);

@@ -10,8 +10,6 @@ namespace korvel {
 
 namespace {
 
-constexpr int OUTLINE = 2;
-constexpr int FILL = 3;
 constexpr double BAR_SAMPLE_HALF_HEIGHT = 48.0;
 
 // Point i of a values-only series stands in the middle of the i-th slot; `in_order` false
@@ -42,7 +40,7 @@ void drawLegend(const GraphUnits& units, const GRAPH_SETTINGS& graph, int series
     const std::optional<LegendBox> box = LEGEND_BOX(series_count, units.unitsPerPixelY());
     if (!box) return;
     SET_COLOR(graph.foreground_colour);
-    RECTANGLE(OUTLINE, units.pixelX(box->left), units.pixelY(box->top), units.pixelX(box->left + box->width),
+    RECTANGLE(DRAW_OUTLINE, units.pixelX(box->left), units.pixelY(box->top), units.pixelX(box->left + box->width),
               units.pixelY(box->top + box->height));
     for (int s = 1; s <= series_count; ++s) {
         const DATA_SETTINGS& series = data(s);
@@ -51,7 +49,7 @@ void drawLegend(const GraphUnits& units, const GRAPH_SETTINGS& graph, int series
         const UnitPoint end{entry.sample_x + LEGEND_SAMPLE_LENGTH, entry.middle_y};
         if (series.bar_type != 0) {
             SET_COLOR(series.bar_colour);
-            RECTANGLE(FILL, units.pixelX(start.x), units.pixelY(start.y - BAR_SAMPLE_HALF_HEIGHT), units.pixelX(end.x),
+            RECTANGLE(DRAW_FILLED, units.pixelX(start.x), units.pixelY(start.y - BAR_SAMPLE_HALF_HEIGHT), units.pixelX(end.x),
                       units.pixelY(end.y + BAR_SAMPLE_HALF_HEIGHT));
         } else if (series.line_type != 0) {
             DRAW_POLYLINE(units, {start, end}, series.line_type, series.line_colour);
