@@ -67,7 +67,7 @@ void BM_GaussJordanInMemory(benchmark::State& state) {
 BENCHMARK(BM_GaussJordanInMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_XinvfOverMemoryRatio(benchmark::State& state) {
-    static QuietLayer layer;
+    static korvel::ScriptedWindowLayer layer;
     korvel::INSTALL_LAYER(&layer);
     const Square original = testMatrix();
     static Square a, b;

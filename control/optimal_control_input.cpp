@@ -10,6 +10,7 @@
 #include "model/free_format_reader.h"
 #include "model/messages.h"
 #include "present/tables/result_tables.h"
+#include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
 #include <fcntl.h>
@@ -57,7 +58,7 @@ std::FILE* openControlFile() {
     const int made = ::open(CONTROL_FILE, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (made < 0) return nullptr;
     ::close(made);
-    LAYER().fileCreated(CONTROL_FILE);
+    TELL_FILE_CREATED(CONTROL_FILE);
     return std::fopen(CONTROL_FILE, "r");
 }
 

@@ -5,7 +5,7 @@
 
 #include "control/control_commands.h"
 #include "control/control_state.h"
-#include "model/fixed_text.h"
+#include "base/fixed_text.h"
 #include "model/messages.h"
 #include "present/graph/graph_commands.h"
 #include "present/tables/number_formats.h"
