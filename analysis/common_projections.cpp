@@ -9,14 +9,13 @@
 #include "analysis/show_details.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 
 #include <cmath>
 
 namespace korvel {
 
 namespace {
-
-constexpr int PROJECTIONS_KIND = 1;
 
 // Rows 1..T+1 are periods 0..T; the last row is the steady state.
 void numberRows(int periods) {
@@ -86,7 +85,7 @@ void COMPUTE_PROJECTIONS_T(bool) {
     LABEL_PROJECTION_COLUMNS(n, "Tot. inflows");
 
     fillSeries(n, rows);
-    PRINTNNN(2 * n + 3, rows, PROJECTIONS_KIND, false, COLUMN_LABELS);
+    PRINTNNN(2 * n + 3, rows, PROJECTIONS_TABLE, false, COLUMN_LABELS);
     drawRequestedGraphs(n, rows);
 }
 

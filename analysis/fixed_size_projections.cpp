@@ -9,14 +9,12 @@
 #include "model/messages.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 #include "present/window/window_records.h"
 
 namespace korvel {
 
 namespace {
-
-constexpr int Q_KIND = 17;
-constexpr int PROJECTIONS_KIND = 1;
 
 // This command speaks Greek in its prerequisites.
 bool dataAreRead() {
@@ -64,7 +62,7 @@ void showQ(int n) {
         ROW_LABELS(i) = NUMBERED_LABEL("Row_", i);
         COLUMN_LABELS(i) = NUMBERED_LABEL("   Column", i);
     }
-    PRINTNNN(n, n, Q_KIND, false, COLUMN_LABELS);
+    PRINTNNN(n, n, MATRIX_Q_TABLE, false, COLUMN_LABELS);
 }
 
 void drawRequestedGraph(int n, int rows) {
@@ -90,7 +88,7 @@ void COMPUTE_PROJECTIONS_Q(bool) {
     PROJECT_STOCKS(n, periods, MATRIX_Q, false);
     FILL_PROJECTION_COLUMNS(n, rows);
     LABEL_PROJECTION_COLUMNS(n, "Total inflows");
-    PRINTNNN(2 * n + 2, rows, PROJECTIONS_KIND, false, COLUMN_LABELS);
+    PRINTNNN(2 * n + 2, rows, PROJECTIONS_TABLE, false, COLUMN_LABELS);
 
     if (Q_GRAPH_MODE) drawRequestedGraph(n, rows);
 }

@@ -10,6 +10,7 @@
 #include "model/free_format_reader.h"
 #include "model/messages.h"
 #include "present/tables/result_tables.h"
+#include "present/tables/table_kinds.h"
 #include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
@@ -25,11 +26,6 @@ namespace korvel {
 namespace {
 
 constexpr const char* CONTROL_FILE = "OPTIMAL_CONTROL.d";
-
-constexpr int NOMINAL_KIND = 7;
-constexpr int WEIGHTS_KIND = 8;
-constexpr int STATES_KIND = 9;
-constexpr int CONTROLS_KIND = 10;
 
 struct Message {
     const char* text;
@@ -156,18 +152,18 @@ void OPTIMAL_CONTROL(bool) {
     // The problem
     if (!readControlFile(m)) return;
     const int period_count = CONTROL_PERIOD;
-    showTable(NOMINAL_PATH, period_count, m, 1, numberedHeading("    x_"), NOMINAL_KIND);
+    showTable(NOMINAL_PATH, period_count, m, 1, numberedHeading("    x_"), NOMINAL_PATH_TABLE);
     setNominalStocks(n, period_count);
-    showTable(PATH_WEIGHTS, period_count, m, 1, weightHeading, WEIGHTS_KIND);
+    showTable(PATH_WEIGHTS, period_count, m, 1, weightHeading, RICCATI_DIAGONAL_TABLE);
 
     // The solution
     if (!CALC_OPT_CONTR(n, m, period_count)) {
         CONTROL_SOLVED = false;
         return;
     }
-    showTable(OPTIMAL_STATES, period_count + 1, m, 0, numberedHeading("   x*_"), STATES_KIND);
+    showTable(OPTIMAL_STATES, period_count + 1, m, 0, numberedHeading("   x*_"), OPTIMAL_STATE_TABLE);
     setOptimalStocks(n, period_count);
-    showTable(OPTIMAL_CONTROLS, period_count, n, 1, numberedHeading("   u*_"), CONTROLS_KIND);
+    showTable(OPTIMAL_CONTROLS, period_count, n, 1, numberedHeading("   u*_"), OPTIMAL_CONTROL_TABLE);
     // The comparison lists the stocks by the names the details give them; a model given as P
     // may not have been through the details.
     NAME_SERIES(n);
