@@ -8,7 +8,7 @@
 #include "present/window/qt/framewindow.h"
 #include "resources/menu_texts.h"
 #include "shell/menu_bar.h"
-#include "tests/qt/qt_layer_fixture.h"
+#include "tests/window/qt/qt_layer_fixture.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // The cells of a result-table page as its routine built them, each placed where it was drawn, so
 // that a copy can carry the page, or the part of it inside a selection, as tab-separated text.
 
-#include "present/window/window_records.h"
+#include "present/window/recording_observer.h"
 
 #include <QPoint>
 #include <QRect>

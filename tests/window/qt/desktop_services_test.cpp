@@ -5,7 +5,7 @@
 #include "present/window/qt/framewindow.h"
 #include "present/window/qt/programlauncher.h"
 #include "present/window/qt/surfacecanvas.h"
-#include "tests/qt/qt_layer_fixture.h"
+#include "tests/window/qt/qt_layer_fixture.h"
 
 #include <QDir>
 #include <QFile>
