@@ -24,13 +24,28 @@ void formIMinusP(int n, Matrix<double, MAX_STAGES, MAX_STAGES>& b) {
         for (int j = 1; j <= n; ++j) I_MINUS_P(i, j) = static_cast<float>(b(i, j));
 }
 
-// Each term is rounded to whole persons before it is added.
+// A pivot that is tiny but not zero can carry the inverse beyond the range of 32-bit reals.
+bool inverseIsFinite(int n) {
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (!std::isfinite(I_MINUS_P_INVERSE(i, j))) return false;
+    return true;
+}
+
+// Each term is rounded to whole persons before it is added. A steady state beyond the range of
+// 32-bit reals is refused, and the previous one kept.
 void computeSteadyState(int n, Vector<float, MAX_STAGES>& steady_state) {
+    Vector<float, MAX_STAGES> sums;
     for (int i = 1; i <= n; ++i) {
         float sum = 0.0f;
         for (int j = 1; j <= n; ++j) sum += std::round(INFLOWS(j) * I_MINUS_P_INVERSE(j, i));
-        steady_state(i) = sum;
+        if (!std::isfinite(sum)) {
+            SHOW_MESSAGE(" The steady state is not finite: it cannot be used. ", " Steady state not finite", MB_EXCLAMATION);
+            return;
+        }
+        sums(i) = sum;
     }
+    for (int i = 1; i <= n; ++i) steady_state(i) = sums(i);
 }
 
 }  // namespace
@@ -49,6 +64,12 @@ void GETMATRIXIMA(int n, Vector<float, MAX_STAGES>& steady_state, bool no_steady
     }
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) I_MINUS_P_INVERSE(i, j) = static_cast<float>(b(i, j));
+    if (!inverseIsFinite(n)) {
+        I_MINUS_P_SINGULAR = true;
+        I_MINUS_P_INVERSE.fill(0.0f);
+        SHOW_MESSAGE(" The inverse of the matrix (\u0399 - P') is not finite: it cannot be used. ", " Inverse not finite", MB_EXCLAMATION);
+        return;
+    }
     if (!no_steady_state) computeSteadyState(n, steady_state);
 }
 

@@ -16,7 +16,6 @@ namespace korvel {
 
 namespace {
 
-
 Label label(const std::string& text) {
     Label result;
     result.assign(text);
@@ -44,21 +43,58 @@ bool tablesFit(int n) {
     return false;
 }
 
+// A stop before P is formed: the message names the stage.
+void refuse(const std::string& before_stage, int stage, const std::string& after_stage, const std::string& caption) {
+    SHOW_MESSAGE(before_stage + std::to_string(stage) + after_stage, caption, MB_EXCLAMATION);
+}
+
 bool everyStageHasPeople(int n) {
     const int stage = STAGE_WITHOUT_PEOPLE(n);
     if (stage == 0) return true;
-    SHOW_MESSAGE(" The row total of stage " + std::to_string(stage) + " is zero: matrix P cannot be formed. ",
-                 " Zero row total", MB_EXCLAMATION);
+    refuse(" The row total of stage ", stage, " is zero: matrix P cannot be formed. ", " Zero row total");
     return false;
 }
 
-// Shows X and derives P from it; false when P cannot be formed, leaving the model unchanged.
-bool convertCounts(int n) {
+// Counts too large for 32-bit reals overflow their totals; such a table is not shown, and no P
+// is derived from it.
+bool countsTotalsAreFinite(int n) {
+    for (int i = 1; i <= n; ++i)
+        if (!std::isfinite(RESULT_TABLE(i, n + 2))) {
+            refuse(" The row total of stage ", i, " is not finite: matrix P cannot be formed. ", " Row total not finite");
+            return false;
+        }
+    for (int j = 1; j <= n; ++j)
+        if (!std::isfinite(RESULT_TABLE(n + 2, j))) {
+            refuse(" The column total of stage ", j, " is not finite: matrix P cannot be formed. ",
+                   " Column total not finite");
+            return false;
+        }
+    return true;
+}
+
+// Shows X; false when P cannot be derived from it.
+bool showCounts(int n) {
     FILL_COUNTS_TABLE(n);
+    if (!countsTotalsAreFinite(n)) return false;
     PRINTNNN(n + 2, n + 2, INITIAL_DATA_TABLE, false, COLUMN_LABELS);
-    if (!everyStageHasPeople(n)) return false;
-    DERIVE_P_FROM_COUNTS(n);
-    X_HOLDS_P = true;
+    return everyStageHasPeople(n);
+}
+
+// A row total that is tiny but not zero makes P infinite; nothing that is not finite may reach
+// the tables or the eigen-solver.
+bool transitionIsFinite(int n, const TransitionMatrix& p) {
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            if (!std::isfinite(p(i, j))) {
+                refuse(" Matrix P is not finite in the row of stage ", i, ": its row total is too near zero. ",
+                       " Matrix P not finite");
+                return false;
+            }
+        if (!std::isfinite(WASTAGE_PROPORTION(n, p, i))) {
+            refuse(" The vector w* is not finite for stage ", i, ": matrix P cannot be formed. ", " Vector w* not finite");
+            return false;
+        }
+    }
     return true;
 }
 
@@ -94,12 +130,15 @@ int STAGE_WITHOUT_PEOPLE(int n) {
     return 0;
 }
 
-void DERIVE_P_FROM_COUNTS(int n) {
-    static Matrix<float, MAX_STAGES, MAX_STAGES> p;
+void DERIVE_P_FROM_COUNTS(int n, TransitionMatrix& p) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) p(i, j) = MATRIX_X(i, j) / RESULT_TABLE(i, n + 2);
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) MATRIX_X(i, j) = p(i, j);
+}
+
+float WASTAGE_PROPORTION(int n, const TransitionMatrix& p, int i) {
+    float w = 1.0f;
+    for (int j = 1; j <= n; ++j) w -= p(i, j);
+    return w;
 }
 
 void FILL_P_TABLE(int n) {
@@ -145,7 +184,21 @@ void SHOWDATA(bool) {
     const int n = STAGE_COUNT;
     if (!tablesFit(n)) return;
     LABEL_DETAILS_TABLE(n);
-    if (!X_HOLDS_P && !convertCounts(n)) return;
+
+    // Form P; the model changes only once P and w* are known to be finite.
+    static TransitionMatrix p;
+    if (X_HOLDS_P) {
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) p(i, j) = MATRIX_X(i, j);
+    } else {
+        if (!showCounts(n)) return;
+        DERIVE_P_FROM_COUNTS(n, p);
+    }
+    if (!transitionIsFinite(n, p)) return;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) MATRIX_X(i, j) = p(i, j);
+    X_HOLDS_P = true;
+
     FILL_P_TABLE(n);
     PRINTNNN(n + 2, P_FROM_FILE ? n + 2 : n, TRANSITION_MATRIX_TABLE, false, COLUMN_LABELS);
 

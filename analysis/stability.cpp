@@ -2,6 +2,7 @@
 
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/error_stack.h"
+#include "model/messages.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
 #include "present/tables/table_kinds.h"
@@ -68,6 +69,17 @@ void showRootsTable(const std::vector<Root>& roots, bool complex) {
     CLEAR_WINDOW();
 }
 
+// Roots beyond the range of 32-bit reals (or their lengths) can be neither shown nor judged.
+bool rootsAreFinite(const std::vector<Root>& roots) {
+    for (const Root& root : roots)
+        if (!std::isfinite(root.re) || !std::isfinite(root.im) || !std::isfinite(root.length)) {
+            SHOW_MESSAGE(" The characteristic roots of matrix P are not finite: no verdict can be drawn. ",
+                         " Roots not finite", MB_EXCLAMATION);
+            return false;
+        }
+    return true;
+}
+
 // The length of the dominant root; of equal lengths the first counts.
 float dominantLength(const std::vector<Root>& roots) {
     float largest = roots.front().length;
@@ -109,6 +121,7 @@ void EIGEN(int& lda, int& ldevec, int& n) {
     // Show the roots and the verdict
     bool complex = false;
     const std::vector<Root> roots = singlePrecisionRoots(eval, complex);
+    if (!rootsAreFinite(roots)) return;
     showRootsTable(roots, complex);
     showVerdict(verdict(complex, dominantLength(roots)));
 }

@@ -3,9 +3,9 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace korvel {
 
@@ -67,12 +67,12 @@ bool PARSE_INTEGER(std::string_view token, int32_t& value) {
 }
 
 bool PARSE_REAL(std::string_view token, float& value) {
-    if (!isRealForm(token)) return false;
-    std::string normalised(token);
-    for (char& c : normalised)
-        if (c == 'D' || c == 'd') c = 'E';
+    if (token.size() > MAX_TOKEN_LENGTH || !isRealForm(token)) return false;
+    // A buffer of fixed size: a read never allocates.
+    std::array<char, MAX_TOKEN_LENGTH + 1> normalised{};
+    for (size_t k = 0; k < token.size(); ++k) normalised[k] = token[k] == 'D' || token[k] == 'd' ? 'E' : token[k];
     // Straight to float: going through double first could round twice.
-    const float parsed = strtof_l(normalised.c_str(), nullptr, pointLocale());
+    const float parsed = strtof_l(normalised.data(), nullptr, pointLocale());
     if (!std::isfinite(parsed)) return false;
     value = parsed;
     return true;

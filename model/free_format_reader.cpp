@@ -2,49 +2,82 @@
 
 #include "model/free_format_number.h"
 
-#include <string>
+#include <array>
 #include <string_view>
 
 namespace korvel {
 
 namespace {
 
-// Blanks; a tab and the carriage return of a line written on another system count as blanks.
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool isSeparator(char c) { return isBlank(c) || c == ',' || c == '/'; }
+// A line ends at a line feed, a carriage return and line feed, or a carriage return alone (as
+// some editors still save); the cursor shows each as one line feed.
+constexpr int LINE_END = '\n';
 
-// The lines of the file, read one at a time, with the position reached in the current one.
-class LineCursor {
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+bool isSeparator(int c) { return isBlank(c) || c == ',' || c == '/' || c == LINE_END || c == EOF; }
+
+// The characters of the file one at a time, with one in hand. Only the token being read is
+// kept, in a buffer of fixed size, so a file of any size, with or without line ends, is read in
+// bounded memory.
+class CharacterCursor {
 public:
-    explicit LineCursor(std::FILE* file) : m_file(file) {}
+    explicit CharacterCursor(std::FILE* file) : m_file(file) {
+        if (m_file == nullptr) return;
+        flockfile(m_file);
+        skipByteOrderMark();
+        m_current = nextCharacter();
+    }
+    ~CharacterCursor() {
+        if (m_file != nullptr) funlockfile(m_file);
+    }
+    CharacterCursor(const CharacterCursor&) = delete;
+    CharacterCursor& operator=(const CharacterCursor&) = delete;
 
-    // Moves to the next line; false at the end of the file.
-    bool nextLine() {
-        m_line.clear();
-        m_pos = 0;
-        if (m_file == nullptr) return false;
-        int c = std::getc(m_file);
-        if (c == EOF) return false;
-        for (; c != EOF && c != '\n'; c = std::getc(m_file)) m_line.push_back(static_cast<char>(c));
-        return true;
-    }
+    int current() const { return m_current; }
+    void advance() { m_current = nextCharacter(); }
     void skipBlanks() {
-        while (m_pos < m_line.size() && isBlank(m_line[m_pos])) ++m_pos;
+        while (isBlank(m_current)) advance();
     }
-    bool atLineEnd() const { return m_pos == m_line.size(); }
-    char current() const { return m_line[m_pos]; }
-    void advance() { ++m_pos; }
-    // The characters up to the next separator or the line end.
-    std::string_view takeToken() {
-        const size_t start = m_pos;
-        while (m_pos < m_line.size() && !isSeparator(m_line[m_pos])) ++m_pos;
-        return std::string_view(m_line).substr(start, m_pos - start);
+    // Moves past the end of the current line, so that the next operation starts on a new one.
+    void skipRestOfLine() {
+        while (m_current != LINE_END && m_current != EOF) advance();
+    }
+    // The characters up to the next separator; false when they do not fit the token buffer,
+    // which no number of the free format needs.
+    bool takeToken(std::string_view& token) {
+        size_t length = 0;
+        for (; !isSeparator(m_current); advance()) {
+            if (length == m_token.size()) return false;
+            m_token[length++] = static_cast<char>(m_current);
+        }
+        token = std::string_view(m_token.data(), length);
+        return true;
     }
 
 private:
+    int nextCharacter() {
+        if (m_file == nullptr) return EOF;
+        const int c = getc_unlocked(m_file);
+        if (c != '\r') return c;
+        const int following = getc_unlocked(m_file);
+        if (following != '\n' && following != EOF) ungetc(following, m_file);
+        return LINE_END;
+    }
+    // A text editor may start a UTF-8 file with a byte order mark; it is not part of the data.
+    void skipByteOrderMark() {
+        if (std::ftell(m_file) != 0) return;
+        constexpr std::string_view MARK = "\xEF\xBB\xBF";
+        for (char expected : MARK) {
+            if (getc_unlocked(m_file) != static_cast<unsigned char>(expected)) {
+                std::rewind(m_file);
+                return;
+            }
+        }
+    }
+
     std::FILE* m_file;
-    std::string m_line;
-    size_t m_pos = 0;
+    int m_current = EOF;
+    std::array<char, MAX_TOKEN_LENGTH> m_token{};
 };
 
 // r of r*v: an unsigned whole number of at least 1.
@@ -68,6 +101,34 @@ bool storeToken(std::string_view token, std::span<const ReadTarget> targets, siz
     return true;
 }
 
+// The operation itself; the caller moves past the rest of the last line.
+ReadStatus readOperation(CharacterCursor& cursor, std::span<const ReadTarget> targets) {
+    size_t next = 0;
+    // A value has been given since the last comma; a comma without one stands for a null value.
+    bool value_given = false;
+    while (next < targets.size()) {
+        cursor.skipBlanks();
+        switch (cursor.current()) {
+        case EOF: return ReadStatus::EndOfFile;
+        case LINE_END:
+            cursor.advance();
+            if (cursor.current() == EOF) return ReadStatus::EndOfFile;
+            continue;
+        case '/': return ReadStatus::Ok;
+        case ',':
+            cursor.advance();
+            if (!value_given) ++next;
+            value_given = false;
+            continue;
+        default: break;
+        }
+        std::string_view token;
+        if (!cursor.takeToken(token) || !storeToken(token, targets, next)) return ReadStatus::BadValue;
+        value_given = true;
+    }
+    return ReadStatus::Ok;
+}
+
 }  // namespace
 
 bool ReadTarget::store(std::string_view token) const {
@@ -75,28 +136,12 @@ bool ReadTarget::store(std::string_view token) const {
 }
 
 ReadStatus READ_VALUES(std::FILE* file, std::span<const ReadTarget> targets) {
-    LineCursor cursor(file);
-    if (!cursor.nextLine()) return ReadStatus::EndOfFile;
-    size_t next = 0;
-    // A value has been given since the last comma; a comma without one stands for a null value.
-    bool value_given = false;
-    while (next < targets.size()) {
-        cursor.skipBlanks();
-        if (cursor.atLineEnd()) {
-            if (!cursor.nextLine()) return ReadStatus::EndOfFile;
-            continue;
-        }
-        if (cursor.current() == '/') return ReadStatus::Ok;
-        if (cursor.current() == ',') {
-            cursor.advance();
-            if (!value_given) ++next;
-            value_given = false;
-            continue;
-        }
-        if (!storeToken(cursor.takeToken(), targets, next)) return ReadStatus::BadValue;
-        value_given = true;
-    }
-    return ReadStatus::Ok;
+    CharacterCursor cursor(file);
+    if (cursor.current() == EOF) return ReadStatus::EndOfFile;
+    const ReadStatus status = readOperation(cursor, targets);
+    // The line end in hand has been taken from the file already.
+    cursor.skipRestOfLine();
+    return status;
 }
 
 }  // namespace korvel

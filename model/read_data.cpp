@@ -9,7 +9,7 @@
 #include "present/window/window_layer.h"
 
 #include <cmath>
-#include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -35,6 +35,9 @@ constexpr Message INFLOWS_FAILURE{" Be careful on recruitments vector (inflows).
 // The arrays have room for 55 stages and the projection tables for 198 periods.
 constexpr Message STAGES_OUT_OF_RANGE{" The number of stages N must lie between 1 and 55. ",
                                       " Attention ! Error in the number of stages "};
+// Memory ran out while the file was read.
+constexpr Message NO_MEMORY{" The data file could not be read: there is not enough memory. ",
+                            " Data have not been read "};
 constexpr Message PERIODS_OUT_OF_RANGE{" The number of periods T must lie between 0 and 198. ",
                                        " Attention ! Error in the number of periods "};
 
@@ -55,12 +58,10 @@ void showReadSuccessfully() {
 }
 
 // Every read starts from the beginning of the file, also after a failed one, and reads the
-// file as it now stands: the stream's buffer may still hold the text of the failed read, which
-// the user may have corrected since.
-void startFromTheBeginning() {
-    if (std::FILE* file = UNIT_FILE(DATA_UNIT)) std::fflush(file);
-    REWIND_UNIT(DATA_UNIT);
-}
+// file as it now stands: the user may have corrected it since, in place or, as most editors
+// save, by writing a new file over the old name. So the file is opened again by its name; one
+// that has gone reads as an empty file.
+void startFromTheBeginning() { REOPEN_UNIT(DATA_UNIT); }
 
 // One read operation on the data file; a failure is reported with the group's message.
 bool readGroup(std::span<const ReadTarget> targets, const Message& failure) {
@@ -147,6 +148,25 @@ void writeDefaultLabels() {
     }
 }
 
+// Groups 1 to 5, then the conversion of the recruitments; false after the failure's message.
+bool readGroups() {
+    if (!readModelSize() || !readMatrix()) return false;
+    tellXFromP();
+    if (!X_HOLDS_P && !readGroup(firstElements(OUTFLOWS, STAGE_COUNT), OUTFLOWS_FAILURE)) return false;
+    if (!readGroup(firstElements(INITIAL_STOCKS, STAGE_COUNT), STOCKS_FAILURE)) return false;
+    return readRecruitments() && convertRecruitments();
+}
+
+// A read that runs out of memory is a failed read like any other: nothing throws past here.
+bool readGroupsWithinMemory() {
+    try {
+        return readGroups();
+    } catch (const std::bad_alloc&) {
+        report(NO_MEMORY);
+        return false;
+    }
+}
+
 }  // namespace
 
 void READ_DATA(bool) {
@@ -171,11 +191,7 @@ void READ_DATA(bool) {
     }
 
     startFromTheBeginning();
-    if (!readModelSize() || !readMatrix()) return;
-    tellXFromP();
-    if (!X_HOLDS_P && !readGroup(firstElements(OUTFLOWS, STAGE_COUNT), OUTFLOWS_FAILURE)) return;
-    if (!readGroup(firstElements(INITIAL_STOCKS, STAGE_COUNT), STOCKS_FAILURE)) return;
-    if (!readRecruitments() || !convertRecruitments()) return;
+    if (!readGroupsWithinMemory()) return;
 
     DATA_READ = true;
     writeDefaultLabels();

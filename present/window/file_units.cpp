@@ -15,6 +15,7 @@ namespace {
 struct OpenUnit {
     std::FILE* file = nullptr;
     std::string path;
+    UnitAccess access = UnitAccess::ReadOnly;
 };
 
 std::map<int, OpenUnit>& units() {
@@ -49,7 +50,7 @@ bool OPEN_UNIT(int unit, const std::string& path, UnitAccess access) {
     bool created = false;
     std::FILE* file = access == UnitAccess::ReadOnly ? std::fopen(path.c_str(), "r") : openOrCreate(path, created);
     if (file == nullptr) return false;
-    units()[unit] = OpenUnit{file, path};
+    units()[unit] = OpenUnit{file, path, access};
     if (created) TELL_FILE_CREATED(path);
     return true;
 }
@@ -62,6 +63,14 @@ void CLOSE_UNIT(int unit, bool delete_file) {
     std::fclose(found->second.file);
     if (delete_file && ::unlink(found->second.path.c_str()) == 0) TELL_FILE_DELETED(found->second.path);
     units().erase(found);
+}
+
+bool REOPEN_UNIT(int unit) {
+    auto found = units().find(unit);
+    if (found == units().end()) return false;
+    const OpenUnit unit_was = found->second;
+    CLOSE_UNIT(unit);
+    return OPEN_UNIT(unit, unit_was.path, unit_was.access);
 }
 
 void REWIND_UNIT(int unit) {

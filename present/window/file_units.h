@@ -20,6 +20,10 @@ bool UNIT_IS_OPEN(int unit);
 // Closing a unit that is not open does nothing.
 void CLOSE_UNIT(int unit, bool delete_file = false);
 void REWIND_UNIT(int unit);
+// Opens the unit's file again by its name, at its beginning, so that what is read is the file
+// as it now stands, also when an editor has replaced it. False, with the unit closed, when it
+// cannot be opened any more; false too for a unit that is not open.
+bool REOPEN_UNIT(int unit);
 // The open file of `unit`, or nullptr.
 std::FILE* UNIT_FILE(int unit);
 

@@ -96,6 +96,15 @@ const std::vector<ReaderCase> CASES = {
     {"end of file inside the operation", "1 2\n", "rrr", ReadStatus::EndOfFile, {1, 2, UNTOUCHED}, ""},
     {"end of file after blank lines", "1\n\n\n", "rr", ReadStatus::EndOfFile, {1, UNTOUCHED}, ""},
     {"empty file", "", "r", ReadStatus::EndOfFile, {UNTOUCHED}, ""},
+    // Line ends of other systems, a byte order mark, odd bytes and long tokens
+    {"a carriage return alone ends a line", "1 9\r2\rnext\n", "r", ReadStatus::Ok, {1}, "2\rnext\n"},
+    {"carriage returns as continuation lines", "1\r\r2\r3\n", "rr", ReadStatus::Ok, {1, 2}, "3\n"},
+    {"a byte order mark first", "\xEF\xBB\xBF" "5 6\n", "ii", ReadStatus::Ok, {5, 6}, ""},
+    {"a second byte order mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "5\nnext\n", "i", ReadStatus::BadValue, {UNTOUCHED}, "next\n"},
+    {"a NUL byte in a token", std::string("1\0 2\nnext\n", 10), "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, "next\n"},
+    {"a token of 256 characters", std::string(255, '0') + "1\n", "r", ReadStatus::Ok, {1}, ""},
+    {"a token of 257 characters", std::string(256, '0') + "1 2\nnext\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, "next\n"},
+    {"a long comment is skipped", "4 " + std::string(100000, 'c') + "\nnext\n", "r", ReadStatus::Ok, {4}, "next\n"},
 };
 
 class FreeFormatReaderTest : public ::testing::TestWithParam<ReaderCase> {};

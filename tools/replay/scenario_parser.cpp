@@ -146,6 +146,12 @@ ScenarioLine parseLine(const std::string& text, std::istringstream& input, int& 
         line.command = ScenarioCommand::Copy;
         line.source = parts[0];
         line.name = parts[1];
+    } else if (command == "move") {
+        const std::vector<std::string> parts = words(rest);
+        if (parts.size() != 2) throw ParseError("move takes two file names");
+        line.command = ScenarioCommand::Move;
+        line.source = parts[0];
+        line.name = parts[1];
     } else if (command == "start" && rest == "quiet") {
         line.command = ScenarioCommand::Start;
         line.quiet = true;

@@ -37,6 +37,7 @@ void ScenarioRunner::runLine(const ScenarioLine& line) {
     switch (line.command) {
     case ScenarioCommand::File: makeFile(line); break;
     case ScenarioCommand::Copy: copyFile(line); break;
+    case ScenarioCommand::Move: std::filesystem::rename(m_work_dir / line.source, m_work_dir / line.name); break;
     case ScenarioCommand::Start: start(line.quiet); break;
     case ScenarioCommand::Enter: enter(); break;
     case ScenarioCommand::Menu: chooseMenu(line.name); break;

@@ -17,6 +17,8 @@ void AnswerQueue::push(const Answer& answer) {
 
 Answer AnswerQueue::take(const std::string& wait, std::initializer_list<AnswerKind> fits) {
     const std::lock_guard lock(m_mutex);
+    if (m_answers.empty() && m_supplier)
+        if (std::optional<Answer> made = m_supplier(fits)) m_answers.push_back(*made);
     if (m_answers.empty()) throw ScriptFailure(wait + " waits for an answer, but none is queued");
     const Answer next = m_answers.front();
     if (std::find(fits.begin(), fits.end(), next.kind) == fits.end())
@@ -32,6 +34,11 @@ std::optional<Answer> AnswerQueue::takeIf(const std::function<bool(const Answer&
     const Answer next = m_answers.front();
     m_answers.pop_front();
     return next;
+}
+
+void AnswerQueue::setSupplier(Supplier supplier) {
+    const std::lock_guard lock(m_mutex);
+    m_supplier = std::move(supplier);
 }
 
 std::vector<Answer> AnswerQueue::leftovers() const {

@@ -48,9 +48,15 @@ public:
     // Answers never taken.
     std::vector<Answer> leftovers() const;
 
+    // Makes up an answer of one of the kinds that fit whenever none is queued, as a random walk
+    // answers; nothing means none.
+    using Supplier = std::function<std::optional<Answer>(std::initializer_list<AnswerKind> fits)>;
+    void setSupplier(Supplier supplier);
+
 private:
     mutable std::mutex m_mutex;
     std::deque<Answer> m_answers;
+    Supplier m_supplier;
 };
 
 }  // namespace korvel

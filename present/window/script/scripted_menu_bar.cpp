@@ -1,6 +1,7 @@
 #include "present/window/script/scripted_menu_bar.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace korvel {
 
@@ -31,6 +32,12 @@ std::optional<ScriptedMenuEntry> ScriptedMenuBar::findByText(const std::string& 
     for (const ScriptedMenuEntry& entry : m_entries)
         if (isChoosable(entry) && entry.text == text) return entry;
     return std::nullopt;
+}
+
+std::vector<ScriptedMenuEntry> ScriptedMenuBar::choosable() const {
+    std::vector<ScriptedMenuEntry> found;
+    std::copy_if(m_entries.begin(), m_entries.end(), std::back_inserter(found), isChoosable);
+    return found;
 }
 
 std::optional<ScriptedMenuEntry> ScriptedMenuBar::findByRoutine(MENU_ROUTINE routine) const {

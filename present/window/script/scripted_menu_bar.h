@@ -27,6 +27,8 @@ public:
 
     // The entry (not a title or separator) with exactly this text.
     std::optional<ScriptedMenuEntry> findByText(const std::string& text) const;
+    // Every entry a user can choose, in menu order.
+    std::vector<ScriptedMenuEntry> choosable() const;
     // The entry bound to `routine`.
     std::optional<ScriptedMenuEntry> findByRoutine(MENU_ROUTINE routine) const;
     bool empty() const { return m_entries.empty(); }

@@ -3,6 +3,8 @@
 #include "base/fixed_text.h"
 #include "base/replace_all.h"
 
+#include <utility>
+
 namespace korvel {
 
 namespace {
@@ -35,6 +37,11 @@ void Transcript::setMuted(bool muted) {
 std::vector<std::string> Transcript::lines() const {
     const std::lock_guard lock(m_mutex);
     return m_lines;
+}
+
+std::vector<std::string> Transcript::takeLines() {
+    const std::lock_guard lock(m_mutex);
+    return std::exchange(m_lines, {});
 }
 
 void Transcript::setWorkingDirectory(const std::string& path) {

@@ -20,6 +20,8 @@ public:
     // scenario checks for all.
     void setMuted(bool muted);
     std::vector<std::string> lines() const;
+    // The lines recorded so far, which are then forgotten: a long run keeps only the newest.
+    std::vector<std::string> takeLines();
 
     // Texts naming the working directory show "$WORK" in its place, so that runs in different
     // temporary folders give the same transcript.

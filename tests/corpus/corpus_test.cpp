@@ -1,0 +1,275 @@
+// The bad-input corpus. Each data file is opened and read as a user would, then shown in
+// detail and as [I - P] when the read succeeds; it must give exactly the messages listed for it,
+// and no table may show a cell that is not finite. A good model is read and shown before each
+// file and again after it: the second time it must come out as the first, state and tables, so
+// nothing the bad file did lingers in the model.
+
+#include "base/program_exit.h"
+#include "analysis/i_minus_p.h"
+#include "analysis/analysis_commands.h"
+#include "control/control_commands.h"
+#include "model/model_state.h"
+#include "model/read_data.h"
+#include "present/window/file_units.h"
+#include "present/window/script/scripted_window_layer.h"
+#include "shell/exit_routines.h"
+#include "shell/data_file_commands.h"
+#include "tools/walk/step_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace korvel {
+namespace {
+
+// The messages, as the transcript shows a message box of style 48: caption, then text.
+const std::string HEADER = "\" Data have not been read \" \" Error reading initial data. \"";
+const std::string STAGES = "\" Attention ! Error in the number of stages \" \" The number of stages N must lie between 1 and 55. \"";
+const std::string PERIODS = "\" Attention ! Error in the number of periods \" \" The number of periods T must lie between 0 and 198. \"";
+const std::string MATRIX = "\" Attention ! Error reading Matrix X or the system transition matrix \" \" Matrix X or the systme transition matrix P has not been read. \"";
+const std::string OUTFLOWS_ = "\"Attention ! Error reading the outgoing people (outflows) from each stage \" \"Be careful on wastage vector (outflows). It has not given properly. \"";
+const std::string STOCKS = "\" Attention ! Error reading the initial conditions \" \" Be careful. The initial conditions are not given properly. \"";
+const std::string INFLOWS_ = "\" Attention ! Error reading the recruitments (inflows), for each stage \" \" Be careful on recruitments vector (inflows). It has not given properly \"";
+const std::string TOO_MANY = "\" Too many stages\" \" The tables of more than 53 stages cannot be shown. \"";
+const std::string ROOTS = "\" Roots not finite\" \" The characteristic roots of matrix P are not finite: no verdict can be drawn. \"";
+const std::string SINGULAR = "\" Singular matrix \" \" The matrix (Ι - P') is singular \"";
+const std::string INVERSE = "\" Inverse not finite\" \" The inverse of the matrix (Ι - P') is not finite: it cannot be used. \"";
+std::string zeroRow(int stage) {
+    return "\" Zero row total\" \" The row total of stage " + std::to_string(stage) + " is zero: matrix P cannot be formed. \"";
+}
+std::string rowOverflow(int stage) {
+    return "\" Row total not finite\" \" The row total of stage " + std::to_string(stage) +
+           " is not finite: matrix P cannot be formed. \"";
+}
+std::string columnOverflow(int stage) {
+    return "\" Column total not finite\" \" The column total of stage " + std::to_string(stage) +
+           " is not finite: matrix P cannot be formed. \"";
+}
+std::string pNotFinite(int stage) {
+    return "\" Matrix P not finite\" \" Matrix P is not finite in the row of stage " + std::to_string(stage) +
+           ": its row total is too near zero. \"";
+}
+std::string wNotFinite(int stage) {
+    return "\" Vector w* not finite\" \" The vector w* is not finite for stage " + std::to_string(stage) +
+           ": matrix P cannot be formed. \"";
+}
+
+struct CorpusCase {
+    const char* file;
+    std::vector<std::string> messages;  // every style-48 message box, in order; none for a sound file
+};
+
+void PrintTo(const CorpusCase& c, std::ostream* out) { *out << c.file; }
+
+const std::vector<CorpusCase> CASES = {
+    // Header: N and T, at and beyond their limits
+    {"empty.d", {HEADER}},
+    {"blank_lines_only.d", {HEADER}},
+    {"header_n_then_end.d", {HEADER}},
+    {"header_word.d", {HEADER}},
+    {"header_real_n.d", {HEADER}},
+    {"header_n_zero.d", {STAGES}},
+    {"header_n_negative.d", {STAGES}},
+    {"header_n_56.d", {STAGES}},
+    {"header_n_beyond_32_bits.d", {HEADER}},
+    {"header_t_199.d", {PERIODS}},
+    {"header_t_negative.d", {PERIODS}},
+    {"header_nul.d", {HEADER}},
+    {"header_bom_twice.d", {HEADER}},  // only the first is a byte order mark
+    {"n_55_at_the_limit.d", {TOO_MANY}},
+    {"n_54_too_many_to_show.d", {TOO_MANY}},
+    {"n_53_largest_shown.d", {}},
+    {"t_198_at_the_limit.d", {}},
+    {"t_0.d", {}},
+    // Truncation at every group
+    {"end_before_matrix.d", {MATRIX}},
+    {"end_inside_matrix_row.d", {MATRIX}},
+    {"end_after_first_row.d", {MATRIX}},
+    {"end_before_outflows.d", {OUTFLOWS_}},
+    {"end_inside_outflows.d", {OUTFLOWS_}},
+    {"end_before_initial_p.d", {STOCKS}},
+    {"end_inside_initial.d", {STOCKS}},
+    {"end_before_recruitments.d", {INFLOWS_}},
+    {"end_before_total.d", {INFLOWS_}},
+    // Text that is not a number of the kind required
+    {"matrix_word.d", {MATRIX}},
+    {"outflows_word.d", {OUTFLOWS_}},
+    {"initial_word.d", {STOCKS}},
+    {"recruitments_word.d", {INFLOWS_}},
+    {"matrix_nan.d", {MATRIX}},
+    {"matrix_infinity.d", {MATRIX}},
+    {"matrix_hexadecimal.d", {MATRIX}},
+    {"matrix_decimal_comma.d", {MATRIX}},
+    {"matrix_nul.d", {MATRIX}},
+    {"matrix_token_too_long.d", {MATRIX}},
+    // Overflow and underflow: in a value, a product, a sum or a total
+    {"matrix_beyond_32_bits.d", {MATRIX}},
+    {"matrix_exponent_400.d", {MATRIX}},
+    {"outflows_beyond_32_bits.d", {OUTFLOWS_}},
+    {"initial_beyond_32_bits.d", {STOCKS}},
+    {"recruitment_product_overflow.d", {INFLOWS_}},
+    {"recruitment_sum_overflow.d", {INFLOWS_}},
+    {"underflow_to_zero.d", {}},
+    {"row_total_overflow.d", {rowOverflow(1)}},
+    {"column_total_overflow.d", {columnOverflow(1)}},
+    {"inflow_column_overflow.d", {columnOverflow(1)}},
+    {"w_star_overflow.d", {wNotFinite(1)}},
+    {"roots_beyond_32_bits.d", {ROOTS, SINGULAR}},
+    {"inverse_beyond_32_bits.d", {INVERSE}},
+    // Row totals of zero or next to it
+    {"tiny_row_total.d", {pNotFinite(2)}},
+    {"tiny_row_totals.d", {pNotFinite(1)}},
+    {"zero_row_total.d", {zeroRow(2)}},
+    {"cancelling_row_total.d", {zeroRow(2)}},
+    {"stage_nobody_leaves.d", {SINGULAR}},
+    {"negative_counts.d", {SINGULAR}},  // P(1, 1) = 80 / 80
+    // r*v, null values and the slash
+    {"repeat_forms.d", {}},
+    {"repeat_count_zero.d", {MATRIX}},
+    {"repeat_count_negative.d", {MATRIX}},
+    {"repeat_of_a_word.d", {STOCKS}},
+    {"repeat_of_repeat.d", {INFLOWS_}},
+    {"repeat_of_nulls.d", {}},
+    {"slash_ends_a_row.d", {}},
+    {"slash_ends_the_header.d", {}},
+    {"null_values.d", {}},
+    // Line ends and odd bytes
+    {"crlf_line_ends.d", {}},
+    {"cr_only_line_ends.d", {}},
+    {"crlf_end_inside_initial.d", {STOCKS}},
+    {"utf8_bom.d", {}},
+    {"no_final_line_end.d", {}},
+    {"nul_after_the_data.d", {}},
+    {"tabs.d", {}},
+    {"long_comment_line.d", {}},
+    {"latin1_comment.d", {}},
+};
+
+// The model state a command may change, compared whole.
+struct ModelSnapshot {
+    int32_t n = 0, t = 0;
+    std::vector<float> values;
+    std::vector<bool> flags;
+    bool operator==(const ModelSnapshot&) const = default;
+};
+
+ModelSnapshot snapshot() {
+    ModelSnapshot s{STAGE_COUNT, PERIOD_COUNT, {}, {}};
+    const int n = std::clamp(STAGE_COUNT, 1, MAX_STAGES);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            s.values.push_back(MATRIX_X(i, j));
+            s.values.push_back(MATRIX_P(i, j));
+            s.values.push_back(I_MINUS_P(i, j));
+            s.values.push_back(I_MINUS_P_INVERSE(i, j));
+        }
+        s.values.insert(s.values.end(), {OUTFLOWS(i), INITIAL_STOCKS(i), INFLOWS(i)});
+    }
+    s.values.push_back(TOTAL_INFLOW);
+    s.flags = {bool(DATAFILE_OPEN), bool(DATA_READ), bool(X_HOLDS_P), bool(P_FROM_FILE), bool(CONTROL_SOLVED),
+               bool(I_MINUS_P_SINGULAR)};
+    return s;
+}
+
+class CorpusTest : public ::testing::TestWithParam<CorpusCase> {
+protected:
+    void SetUp() override {
+        INSTALL_SCRIPTED_LAYER(&m_layer);
+        INSTALL_EXIT_ROUTINE(USEREXIT);
+        DATA_UNIT = DATA_CHANNEL;
+        RESET_MODEL_FLAGS();
+    }
+    void TearDown() override {
+        CLOSEFILECALL(true);
+        INSTALL_SCRIPTED_LAYER(nullptr);
+    }
+
+    // Open, read, and when the read succeeded "Sho&w details" and "&Matrix [Ι-P]", as a user
+    // goes on. Returns the transcript lines of the whole session.
+    std::vector<std::string> session(const std::string& path) {
+        const size_t mark = m_layer.transcript().lines().size();
+        CLOSEFILECALL(true);
+        Answer answer;
+        answer.kind = AnswerKind::File;
+        answer.text = path;
+        m_layer.answers().push(answer);
+        DATAFF(true);
+        READ_DATA(true);
+        if (DATA_READ) {
+            SHOWDATA(true);
+            if (X_HOLDS_P) SHOWI_A(true);
+        }
+        const std::vector<std::string> lines = m_layer.transcript().lines();
+        return {lines.begin() + static_cast<long>(mark), lines.end()};
+    }
+
+    ScriptedWindowLayer m_layer;
+};
+
+std::vector<std::string> exclamations(const std::vector<std::string>& lines) {
+    std::vector<std::string> boxes;
+    const std::string start = "msgbox 48 ";
+    for (const std::string& line : lines)
+        if (line.rfind(start, 0) == 0) boxes.push_back(line.substr(start.size(), line.size() - start.size() - 6));
+    return boxes;
+}
+
+// What a session with a good model leaves on the screen: the pages and messages, not the
+// file's path.
+std::vector<std::string> shown(const std::vector<std::string>& lines) {
+    std::vector<std::string> kept;
+    for (const std::string& line : lines)
+        if (line.rfind("row ", 0) == 0 || line.rfind("page ", 0) == 0 || line.rfind("msgbox 48", 0) == 0 ||
+            line.rfind("text 10 10 25", 0) == 0)
+            kept.push_back(line);
+    return kept;
+}
+
+TEST_P(CorpusTest, GivesItsMessagesAndLeavesTheGoodModelIntact) {
+    const CorpusCase& c = GetParam();
+    const std::string good = std::string(KORVEL_EXAMPLES_DIR) + "/civil_service_grades.d";
+    const std::string bad = std::string(KORVEL_CORPUS_DIR) + "/" + c.file;
+    ASSERT_TRUE(std::filesystem::exists(bad)) << bad;
+
+    const std::vector<std::string> first = shown(session(good));
+    const ModelSnapshot good_model = snapshot();
+    ASSERT_TRUE(DATA_READ && X_HOLDS_P);
+
+    const std::vector<std::string> lines = session(bad);
+    EXPECT_EQ(c.messages, exclamations(lines));
+    EXPECT_EQ(std::vector<std::string>{}, NON_FINITE_SHOWN(lines));
+    EXPECT_EQ(std::vector<std::string>{}, SOLVER_STOPS(lines));
+    EXPECT_FALSE(UNIT_IS_OPEN(DATA_UNIT) && DATA_READ) << "a successful read closes the file";
+
+    EXPECT_EQ(first, shown(session(good))) << "the good model, read again, shows otherwise";
+    EXPECT_TRUE(good_model == snapshot()) << "the good model, read again, differs";
+}
+
+std::string caseName(const ::testing::TestParamInfo<CorpusCase>& info) {
+    std::string name;
+    for (const char* p = info.param.file; *p != '\0' && *p != '.'; ++p)
+        name.push_back(std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, CorpusTest, ::testing::ValuesIn(CASES), caseName);
+
+// Every file of the corpus is listed above, and every listed file exists.
+TEST(CorpusListing, EveryFileHasItsCase) {
+    std::vector<std::string> listed, found;
+    for (const CorpusCase& c : CASES) listed.push_back(c.file);
+    for (const auto& entry : std::filesystem::directory_iterator(KORVEL_CORPUS_DIR))
+        found.push_back(entry.path().filename().string());
+    std::sort(listed.begin(), listed.end());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, listed);
+    EXPECT_GE(listed.size(), 60u);
+}
+
+}  // namespace
+}  // namespace korvel
