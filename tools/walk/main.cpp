@@ -95,7 +95,9 @@ struct Seen {
     long verdicts = 0;  // stability verdicts drawn
     long pages = 0;     // table pages
     long boxes = 0;     // message boxes
+    long stops = 0;     // FATAL or TERMINAL stops of the eigen-solver, which end the program by design
     void count(const std::vector<std::string>& lines) {
+        stops += static_cast<long>(SOLVER_STOPS(lines).size());
         for (const std::string& line : lines) {
             reads += line.find("INITIAL DATA HAVE BEEN READ") != std::string::npos;
             verdicts += line.find("SYSTEM IS") != std::string::npos;
@@ -105,7 +107,7 @@ struct Seen {
     }
     std::string line() const {
         return "seen " + std::to_string(reads) + ' ' + std::to_string(verdicts) + ' ' + std::to_string(pages) + ' ' +
-               std::to_string(boxes);
+               std::to_string(boxes) + ' ' + std::to_string(stops);
     }
 };
 
@@ -145,7 +147,7 @@ struct Seen {
         std::erase_if(found, [](const std::string& f) { return f.find("has no expect-exit") != std::string::npos; });
         const std::vector<std::string> shown = user.transcript().takeLines();
         seen.count(shown);
-        for (const auto& check : {NON_FINITE_SHOWN(shown), SOLVER_STOPS(shown), WORKING_FILES_LEFT(work_dir, walk.temp_dir),
+        for (const auto& check : {NON_FINITE_SHOWN(shown), WORKING_FILES_LEFT(work_dir, walk.temp_dir),
                                   INCONSISTENT_MODEL()})
             found.insert(found.end(), check.begin(), check.end());
         if (!found.empty()) finding(found);
@@ -205,7 +207,7 @@ void report(const Walk& walk, const std::string& what) {
 
 // The counts of every run of the program, added up.
 std::string seenInAll(const fs::path& log) {
-    long totals[4] = {};
+    long totals[5] = {};
     std::ifstream in(log);
     for (std::string text; std::getline(in, text);) {
         if (text.rfind("seen ", 0) != 0) continue;
@@ -217,7 +219,8 @@ std::string seenInAll(const fs::path& log) {
         }
     }
     return std::to_string(totals[0]) + " files read, " + std::to_string(totals[1]) + " verdicts, " +
-           std::to_string(totals[2]) + " table pages, " + std::to_string(totals[3]) + " message boxes";
+           std::to_string(totals[2]) + " table pages, " + std::to_string(totals[3]) + " message boxes, " +
+           std::to_string(totals[4]) + " solver stops";
 }
 
 long lastLoggedStep(const fs::path& log) {
