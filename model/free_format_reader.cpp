@@ -101,8 +101,11 @@ bool storeToken(std::string_view token, std::span<const ReadTarget> targets, siz
     return true;
 }
 
-// The operation itself; the caller moves past the rest of the last line.
-ReadStatus readOperation(CharacterCursor& cursor, std::span<const ReadTarget> targets) {
+enum class Outcome { Done, TokenTooLong };
+
+// The operation itself; the caller moves past the rest of the last line, unless a token was too
+// long to be a number: such a line may run on for gigabytes, so the read stops where it is.
+ReadStatus readOperation(CharacterCursor& cursor, std::span<const ReadTarget> targets, Outcome& outcome) {
     size_t next = 0;
     // A value has been given since the last comma; a comma without one stands for a null value.
     bool value_given = false;
@@ -123,7 +126,11 @@ ReadStatus readOperation(CharacterCursor& cursor, std::span<const ReadTarget> ta
         default: break;
         }
         std::string_view token;
-        if (!cursor.takeToken(token) || !storeToken(token, targets, next)) return ReadStatus::BadValue;
+        if (!cursor.takeToken(token)) {
+            outcome = Outcome::TokenTooLong;
+            return ReadStatus::BadValue;
+        }
+        if (!storeToken(token, targets, next)) return ReadStatus::BadValue;
         value_given = true;
     }
     return ReadStatus::Ok;
@@ -138,9 +145,10 @@ bool ReadTarget::store(std::string_view token) const {
 ReadStatus READ_VALUES(std::FILE* file, std::span<const ReadTarget> targets) {
     CharacterCursor cursor(file);
     if (cursor.current() == EOF) return ReadStatus::EndOfFile;
-    const ReadStatus status = readOperation(cursor, targets);
+    Outcome outcome = Outcome::Done;
+    const ReadStatus status = readOperation(cursor, targets, outcome);
     // The line end in hand has been taken from the file already.
-    cursor.skipRestOfLine();
+    if (outcome == Outcome::Done) cursor.skipRestOfLine();
     return status;
 }
 

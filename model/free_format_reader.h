@@ -7,7 +7,9 @@
 //   end; r*v stands for r copies of v, and r* for r null values;
 // - a null value (nothing between two commas, or a comma before the first value) leaves its
 //   destination unchanged; a slash ends the operation, leaving the rest unchanged;
-// - values are stored as they are read, so a failure keeps those read before it.
+// - values are stored as they are read, so a failure keeps those read before it;
+// - memory is bounded whatever the file: only the token being read is held, and a token longer
+//   than any number stops the operation at once.
 
 #include <cstdint>
 #include <cstdio>

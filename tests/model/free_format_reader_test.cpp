@@ -103,7 +103,7 @@ const std::vector<ReaderCase> CASES = {
     {"a second byte order mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "5\nnext\n", "i", ReadStatus::BadValue, {UNTOUCHED}, "next\n"},
     {"a NUL byte in a token", std::string("1\0 2\nnext\n", 10), "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, "next\n"},
     {"a token of 256 characters", std::string(255, '0') + "1\n", "r", ReadStatus::Ok, {1}, ""},
-    {"a token of 257 characters", std::string(256, '0') + "1 2\nnext\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, "next\n"},
+    {"a token of 257 characters stops the read", std::string(256, '0') + "1 2\nnext\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, " 2\nnext\n"},
     {"a long comment is skipped", "4 " + std::string(100000, 'c') + "\nnext\n", "r", ReadStatus::Ok, {4}, "next\n"},
 };
 
