@@ -84,6 +84,7 @@ void COMPUTE_PROJECTIONS_T(bool) {
     FILL_PROJECTION_COLUMNS(n, rows);
     LABEL_PROJECTION_COLUMNS(n, "Tot. inflows");
 
+    if (!PROJECTION_IS_FINITE(rows, 2 * n + 3)) return;
     fillSeries(n, rows);
     PRINTNNN(2 * n + 3, rows, PROJECTIONS_TABLE, false, COLUMN_LABELS);
     drawRequestedGraphs(n, rows);

@@ -54,6 +54,14 @@ void formQ(int n) {
         for (int j = 1; j <= n; ++j) MATRIX_Q(i, j) = MATRIX_X(i, j) + replacements(i, j);
 }
 
+// A recruit share beyond the range of 32-bit reals (a total inflow near zero) leaves Q not finite.
+bool Q_IS_FINITE(int n) {
+    RESULT_TABLE.fill(0.0f);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) RESULT_TABLE(i, j) = MATRIX_Q(i, j);
+    return PROJECTION_IS_FINITE(n, n);
+}
+
 void showQ(int n) {
     RESULT_TABLE.fill(0.0f);
     for (int i = 1; i <= n; ++i) {
@@ -81,6 +89,7 @@ void COMPUTE_PROJECTIONS_Q(bool) {
     const int rows = periods + 1;
 
     formQ(n);
+    if (!Q_IS_FINITE(n)) return;
     showQ(n);
 
     // Projection by Q: no recruits are added, so the total stays that of period 0.
@@ -88,6 +97,7 @@ void COMPUTE_PROJECTIONS_Q(bool) {
     PROJECT_STOCKS(n, periods, MATRIX_Q, false);
     FILL_PROJECTION_COLUMNS(n, rows);
     LABEL_PROJECTION_COLUMNS(n, "Total inflows");
+    if (!PROJECTION_IS_FINITE(rows, 2 * n + 3)) return;
     PRINTNNN(2 * n + 2, rows, PROJECTIONS_TABLE, false, COLUMN_LABELS);
 
     if (Q_GRAPH_MODE) drawRequestedGraph(n, rows);

@@ -5,6 +5,8 @@
 #include "present/graph/graph_commands.h"
 #include "present/window/window_records.h"
 
+#include <cmath>
+
 namespace korvel {
 
 namespace {
@@ -45,6 +47,17 @@ bool PROJECTION_TABLE_FITS(int n) {
     if (n <= MAX_PROJECTION_STAGES) return true;
     SHOW_MESSAGE(" The projections of more than 26 stages cannot be shown. ", " Too many stages", MB_EXCLAMATION);
     return false;
+}
+
+bool PROJECTION_IS_FINITE(int rows, int columns) {
+    for (int t = 1; t <= rows; ++t)
+        for (int k = 1; k <= columns; ++k)
+            if (!std::isfinite(RESULT_TABLE(t, k))) {
+                SHOW_MESSAGE(" The projected values go beyond the range of the numbers: the table cannot be shown. ",
+                             " Projection not finite", MB_EXCLAMATION);
+                return false;
+            }
+    return true;
 }
 
 void FILL_PROJECTION_COLUMNS(int n, int rows) {

@@ -21,6 +21,10 @@ inline constexpr int MAX_GRAPHED_STAGES = MAX_GRAPH_SERIES - 1;
 // Refuses, with a message, a model too large for the projection table.
 bool PROJECTION_TABLE_FITS(int n);
 
+// Refuses, with a message, a table of `rows` x `columns` of RESULT_TABLE holding a cell that is
+// not finite: stocks or recruit shares beyond the range of 32-bit reals.
+bool PROJECTION_IS_FINITE(int rows, int columns);
+
 // Clears the result table, then writes the stocks of periods 0..periods, each rounded to whole
 // persons, in rows 1..periods + 1: S = n(0), then S = S M (+ r) period by period. The unrounded
 // S carries on from period to period.

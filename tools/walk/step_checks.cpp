@@ -69,8 +69,17 @@ std::vector<std::string> WORKING_FILES_LEFT(const std::filesystem::path& work_di
     for (const auto& entry : std::filesystem::directory_iterator(work_dir))
         if (isWorkingFile(entry.path().filename().string()))
             found.push_back("a working file is left: " + entry.path().filename().string());
-    for (const auto& entry : std::filesystem::directory_iterator(temp_dir))
+    // The run's private working place (korvel-PID-...) lives as long as the program and keeps the
+    // working files' contents under hidden names; a file by a working file's own name must be gone.
+    for (const auto& entry : std::filesystem::directory_iterator(temp_dir)) {
+        if (entry.is_directory() && entry.path().filename().string().rfind("korvel-", 0) == 0) {
+            for (const auto& kept : std::filesystem::directory_iterator(entry.path()))
+                if (kept.path().filename().string().rfind('.', 0) != 0)
+                    found.push_back("a working file is left: " + kept.path().string());
+            continue;
+        }
         found.push_back("a temporary file is left: " + entry.path().string());
+    }
     return found;
 }
 
