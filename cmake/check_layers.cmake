@@ -5,7 +5,7 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-set(LAYERS base window resources model results analysis control shell qt script app tools)
+set(LAYERS base window resources model results analysis control shell certificate qt script app tools)
 
 set(base_FOLDERS base)
 set(base_USES)
@@ -23,6 +23,8 @@ set(control_FOLDERS control)
 set(control_USES base window model results analysis)
 set(shell_FOLDERS shell)
 set(shell_USES base window resources model results analysis control)
+set(certificate_FOLDERS report/certificate)
+set(certificate_USES base window model results analysis control)
 set(qt_FOLDERS present/window/qt)
 set(qt_USES base window resources)
 set(script_FOLDERS present/window/script)

@@ -27,6 +27,9 @@ extern Matrix<float, MAX_CONTROL_PERIODS, MAX_STATE_ENTRIES> PATH_WEIGHTS;
 extern Matrix<float, MAX_CONTROL_PERIODS + 1, MAX_STATE_ENTRIES> OPTIMAL_STATES;
 extern Matrix<float, MAX_CONTROL_PERIODS, MAX_CONTROL_STAGES> OPTIMAL_CONTROLS;
 extern Matrix<float, MAX_CONTROL_PERIODS, MAX_CONTROL_STAGES> RULE_VALUES;
+// The states the same rules give from x(0) when nothing is rounded to whole persons, x_i(t) in
+// row t + 1, t = 0..N.
+extern Matrix<float, MAX_CONTROL_PERIODS + 1, MAX_STATE_ENTRIES> UNROUNDED_STATES;
 
 // Point p (period p - 1) of stage i: the nominal stocks (the initial stock, then a_i(1..N)) and
 // the optimal stocks x*_i(0..N), for the trajectory graph.

@@ -172,20 +172,33 @@ bool backwardPass(const System& s, int period_count, SolverWorkPlace& place) {
     return true;
 }
 
+// One period under the rule from state x: v = G(t)x + g(t), and the next state A x + B v, not
+// rounded.
+Block underRule(const System& s, const Block& gain, const Block& offset, const Block& x, Block& v) {
+    v = plus(product(gain, x), offset);
+    return plus(product(s.a, x), product(s.b, v));
+}
+
 // The rule applied from x*(0) = x(0): v(t) = G(t)x*(t-1) + g(t), u*(t) = NINT(v(t)) and
-// x*(t) = NINT(A x*(t-1) + B v(t)); the next period starts from the rounded state.
+// x*(t) = NINT(A x*(t-1) + B v(t)); the next period starts from the rounded state. Beside it the
+// same rule runs from the same start with nothing rounded, so that what whole persons cost can
+// be told.
 void forwardPass(const System& s, int period_count, SolverWorkPlace& place) {
     Block x = s.x0;
-    Block gain(s.n, s.m), offset(s.n, 1);
-    for (int i = 1; i <= s.m; ++i) OPTIMAL_STATES(1, i) = x(i);
+    Block unrounded = s.x0;
+    Block gain(s.n, s.m), offset(s.n, 1), v(s.n, 1), unrounded_v(s.n, 1);
+    for (int i = 1; i <= s.m; ++i) {
+        OPTIMAL_STATES(1, i) = x(i);
+        UNROUNDED_STATES(1, i) = x(i);
+    }
     for (int t = 1; t <= period_count; ++t) {
         place.takeRule(t, gain.data(), offset.data());
-        const Block v = plus(product(gain, x), offset);
-        const Block ax = product(s.a, x);
-        const Block bv = product(s.b, v);
+        const Block next = underRule(s, gain, offset, x, v);
+        unrounded = underRule(s, gain, offset, unrounded, unrounded_v);
         for (int i = 1; i <= s.m; ++i) {
-            x(i) = std::round(ax(i) + bv(i));
+            x(i) = std::round(next(i));
             OPTIMAL_STATES(t + 1, i) = x(i);
+            UNROUNDED_STATES(t + 1, i) = unrounded(i);
         }
         for (int i = 1; i <= s.n; ++i) {
             RULE_VALUES(t, i) = v(i);

@@ -29,7 +29,8 @@ public:
 
 // Solves the problem in NOMINAL_PATH and PATH_WEIGHTS for the model in the state (P from
 // MATRIX_X, which holds it whenever X_HOLDS_P is set; x(0) from INITIAL_STOCKS and INFLOWS).
-// On success fills OPTIMAL_STATES, OPTIMAL_CONTROLS and RULE_VALUES and sets CONTROL_SOLVED.
+// On success fills OPTIMAL_STATES, OPTIMAL_CONTROLS, RULE_VALUES and UNROUNDED_STATES and sets
+// CONTROL_SOLVED.
 // A singular S(t) is reported in a message box and leaves all of them as they were.
 bool SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place);
 
