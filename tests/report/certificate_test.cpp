@@ -6,11 +6,13 @@
 #include "analysis_fixture.h"
 #include "control/control_commands.h"
 #include "control/control_state.h"
+#include "control_oracle.h"
 #include "model/read_data.h"
 #include "report/certificate/accuracy_certificate.h"
 #include "shell/data_file_commands.h"
 #include "working_directory.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,12 +22,10 @@ namespace {
 
 class CertificateTest : public AnalysisTest {
 protected:
-    // Open, read, "Sho&w details", "&Matrix [I-P]" and, with a control file, the optimal control.
-    void run(const std::string& data_path, const std::string& control_text = "") {
-        Answer answer;
-        answer.kind = AnswerKind::File;
-        answer.text = data_path;
-        m_layer.answers().push(answer);
+    // Open, read, "Sho&w details", "&Matrix [I-P]" and, with a control problem, the optimal control.
+    void run(const std::string& data_text, const std::string& control_text = "") {
+        m_directory.write("model.d", data_text);
+        m_layer.answers().push(Answer{AnswerKind::File, (std::filesystem::current_path() / "model.d").string()});
         DATA_UNIT = DATA_CHANNEL;
         DATAFF(true);
         READ_DATA(true);
@@ -36,10 +36,6 @@ protected:
         OPTIMAL_CONTROL(true);
         ASSERT_TRUE(CONTROL_SOLVED);
     }
-    void runText(const std::string& data_text, const std::string& control_text = "") {
-        m_directory.write("model.d", data_text);
-        run((std::filesystem::current_path() / "model.d").string(), control_text);
-    }
     void TearDown() override {
         CLOSEFILECALL(true);
         AnalysisTest::TearDown();
@@ -47,19 +43,18 @@ protected:
     WorkingDirectory m_directory;
 };
 
-std::string example(const std::string& name) { return std::string(KORVEL_EXAMPLES_DIR) + "/" + name; }
-
-std::string contents(const std::string& path) {
+std::string example(const std::string& name) {
     std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
+    text << std::ifstream(std::string(KORVEL_EXAMPLES_DIR) + "/" + name).rdbuf();
     return text.str();
 }
 
-const CertificateLine* find(const std::vector<CertificateLine>& lines, const std::string& subject,
-                            const std::string& measure) {
-    for (const CertificateLine& line : lines)
-        if (line.subject == subject && line.measure.rfind(measure, 0) == 0) return &line;
-    return nullptr;
+// The line of that subject whose measure starts so; a missing one fails the test.
+CertificateLine line(const std::vector<CertificateLine>& lines, const std::string& subject, const std::string& measure) {
+    for (const CertificateLine& each : lines)
+        if (each.subject == subject && each.measure.rfind(measure, 0) == 0) return each;
+    ADD_FAILURE() << "no line " << subject << ", " << measure;
+    return {};
 }
 
 struct ExampleRun {
@@ -68,7 +63,42 @@ struct ExampleRun {
     int stages;
 };
 
-// Two lines per root, two for the inverse, and with a control one for all stages and one per stage.
+// J of the unrounded optimum and of the rounded trajectory, by the stacked least-squares oracle
+// on the problem the model state holds.
+std::pair<double, double> oracleCosts() {
+    const int n = STAGE_COUNT, m = 2 * n;
+    ControlProblem problem{Eigen::MatrixXd(n, n), Eigen::VectorXd(m), {}, {}};
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) problem.p(i - 1, j - 1) = MATRIX_X(i, j);
+        problem.x0(i - 1) = INITIAL_STOCKS(i);
+        problem.x0(n + i - 1) = INFLOWS(i);
+    }
+    for (int t = 1; t <= CONTROL_PERIOD; ++t) {
+        problem.path.emplace_back(m);
+        problem.weights.emplace_back(m);
+        for (int i = 1; i <= m; ++i) {
+            problem.path.back()(i - 1) = NOMINAL_PATH(t, i);
+            problem.weights.back()(i - 1) = PATH_WEIGHTS(t, i);
+        }
+    }
+    auto cost = [&](int t, const Eigen::VectorXd& x) {
+        const Eigen::VectorXd e = x - problem.path[static_cast<size_t>(t - 1)];
+        return e.dot(problem.weights[static_cast<size_t>(t - 1)].cwiseProduct(e));
+    };
+    const Eigen::VectorXd u = stackedControls(problem, 1, problem.x0);
+    const RoundedTrajectory rounded = roundedTrajectory(problem);
+    double unrounded_cost = 0.0, rounded_cost = 0.0;
+    Eigen::VectorXd x = problem.x0;
+    for (int t = 1; t <= CONTROL_PERIOD; ++t) {
+        x = nextState(problem, x, u.segment(n * (t - 1), n));
+        unrounded_cost += cost(t, x);
+        rounded_cost += cost(t, rounded.states[static_cast<size_t>(t)]);
+    }
+    return {rounded_cost, unrounded_cost};
+}
+
+// Two lines per root, two for the inverse, and with a control one for all stages and one per
+// stage, whose costs are those of the oracle.
 TEST_F(CertificateTest, EveryExampleIsOkThroughout) {
     const ExampleRun runs[] = {{"two_stage_flows.d", "OPTIMAL_CONTROL.d", 2},
                                {"two_stage_p.d", "OPTIMAL_CONTROL.d", 2},
@@ -76,14 +106,22 @@ TEST_F(CertificateTest, EveryExampleIsOkThroughout) {
                                {"civil_service_grades.d", "OPTIMAL_CONTROL_civil_service_grades.d", 7}};
     for (const ExampleRun& example_run : runs) {
         SCOPED_TRACE(example_run.data);
-        const std::string control = *example_run.control ? contents(example(example_run.control)) : "";
+        const std::string control = *example_run.control ? example(example_run.control) : "";
         run(example(example_run.data), control);
         const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
         const size_t control_lines = control.empty() ? 0 : static_cast<size_t>(example_run.stages) + 1;
         EXPECT_EQ(static_cast<size_t>(2 * example_run.stages) + 2 + control_lines, lines.size());
-        for (const CertificateLine& line : lines) {
-            EXPECT_EQ("ok", line.verdict) << line.subject << ", " << line.measure << ": " << line.value;
-            EXPECT_FALSE(line.threshold.empty());
+        for (const CertificateLine& each : lines) {
+            EXPECT_EQ("ok", each.verdict) << each.subject << ", " << each.measure << ": " << each.value;
+            EXPECT_FALSE(each.threshold.empty());
+        }
+        if (!control.empty()) {
+            double rounded = 0.0, unrounded = 0.0;
+            ASSERT_EQ(2, std::sscanf(line(lines, "Control, all stages", "cost J").value.c_str(), "%lf / %lf", &rounded,
+                                     &unrounded));
+            const auto [oracle_rounded, oracle_unrounded] = oracleCosts();
+            EXPECT_NEAR(oracle_rounded, rounded, 1e-5 * oracle_rounded);
+            EXPECT_NEAR(oracle_unrounded, unrounded, 1e-4 * oracle_unrounded);
         }
         CLOSEFILECALL(true);
     }
@@ -91,25 +129,26 @@ TEST_F(CertificateTest, EveryExampleIsOkThroughout) {
 
 // P(2, 2) = 1 - 1e-7 is held as 1 - 2^-23, so [I - P] = [[0.2, -0.1], [0, 2^-23]] and
 // M = [[5, 0.5·2^23], [0, 2^23]]: κ = 0.2 · 1.5·2^23 = 2.5e+06, and κ·2^-24 = 0.15 leaves no digit.
-TEST_F(CertificateTest, AStageAlmostNobodyLeavesIsFlaggedByItsConditionNumber) {
-    runText("2 10\n0.8 0.1\n0 0.9999999\n100 100\n5 5 0\n");
-    const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
-    const CertificateLine* condition = find(lines, "[I - P] inverse", "condition number");
-    ASSERT_NE(nullptr, condition);
-    EXPECT_EQ("2.5e+06 (about 0 correct digits)", condition->value);
-    EXPECT_EQ(0u, condition->verdict.rfind("inaccurate: ", 0));
-    EXPECT_NE(std::string::npos, condition->verdict.find("2.5e+06"));
-    // The elimination itself was sound: its residual is ok.
-    EXPECT_EQ("ok", find(lines, "[I - P] inverse", "residual")->verdict);
-}
-
-// A singular [I - P] has no inverse to certify.
-TEST_F(CertificateTest, ASingularIMinusPIsFlagged) {
-    runText("2 10\n80 10\n0 90\n10 0\n100 100\n5 5 0\n");
-    const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
-    const CertificateLine* condition = find(lines, "[I - P] inverse", "condition number");
-    ASSERT_NE(nullptr, condition);
-    EXPECT_EQ("inaccurate: [I - P] is singular, it has no inverse", condition->verdict);
+// A stage nobody leaves makes [I - P] singular. The elimination itself stays sound in both.
+TEST_F(CertificateTest, ANearlySingularOrSingularIMinusPIsFlagged) {
+    const struct {
+        const char* data;
+        const char* value;
+        const char* verdict;
+    } cases[] = {{"2 10\n0.8 0.1\n0 0.9999999\n100 100\n5 5 0\n", "2.5e+06 (about 0 correct digits)",
+                  "inaccurate: the condition number is 2.5e+06, not below 1e+04: 0 correct digits at most"},
+                 {"2 10\n80 10\n0 90\n10 0\n100 100\n5 5 0\n", "infinite (a zero pivot)",
+                  "inaccurate: [I - P] is singular, it has no inverse"}};
+    for (const auto& flagged : cases) {
+        run(flagged.data);
+        const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
+        const CertificateLine condition = line(lines, "[I - P] inverse", "condition number");
+        EXPECT_EQ(flagged.value, condition.value);
+        EXPECT_EQ(flagged.verdict, condition.verdict);
+        for (const CertificateLine& other : lines)
+            if (other.measure.rfind("condition number", 0) != 0) EXPECT_EQ("ok", other.verdict) << other.subject;
+        CLOSEFILECALL(true);
+    }
 }
 
 // P = [[0.5, 0.25], [0, 0.75]]: [I - P] = [[0.5, -0.25], [0, 0.25]], M = [[2, 2], [0, 4]] exactly,
@@ -117,23 +156,16 @@ TEST_F(CertificateTest, ASingularIMinusPIsFlagged) {
 // Weights 1 on the stocks only make the rule hit the path a = (10.25, 20.75) exactly unrounded,
 // and the rounded stocks (10, 21) miss it by 0.25 each: J = 2 periods · 0.0625 per stage.
 TEST_F(CertificateTest, TwoStagesWorkedByHand) {
-    runText("2 10\n0.5 0.25\n0 0.75\n100 100\n5 5 0\n", "2\n10.25 20.75 0 0\n10.25 20.75 0 0\n1 1 0 0\n1 1 0 0\n");
+    run("2 10\n0.5 0.25\n0 0.75\n100 100\n5 5 0\n", "2\n10.25 20.75 0 0\n10.25 20.75 0 0\n1 1 0 0\n1 1 0 0\n");
     const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
-    const CertificateLine* condition = find(lines, "[I - P] inverse", "condition number");
-    ASSERT_NE(nullptr, condition);
-    EXPECT_EQ("3 (about 6 correct digits)", condition->value);
-    EXPECT_EQ("0", find(lines, "[I - P] inverse", "residual")->value);
-    EXPECT_NE(nullptr, find(lines, "Root 1 (0.7500)", "scaled residual"));
-    EXPECT_NE(nullptr, find(lines, "Root 2 (0.5000)", "performance index"));
-    const std::pair<const char*, const char*> costs[] = {
-        {"Control, all stages", "0.25 / 0"}, {"Control, stage 1", "0.125 / 0"}, {"Control, stage 2", "0.125 / 0"}};
-    for (const auto& [subject, value] : costs) {
-        const CertificateLine* cost = find(lines, subject, "cost J");
-        ASSERT_NE(nullptr, cost) << subject;
-        EXPECT_EQ(value, cost->value) << subject;
-        EXPECT_EQ("ok", cost->verdict) << subject;
-    }
-    for (const CertificateLine& line : lines) EXPECT_EQ("ok", line.verdict) << line.subject << ", " << line.measure;
+    EXPECT_EQ("3 (about 6 correct digits)", line(lines, "[I - P] inverse", "condition number").value);
+    EXPECT_EQ("0", line(lines, "[I - P] inverse", "residual").value);
+    line(lines, "Root 1 (0.7500)", "scaled residual");
+    line(lines, "Root 2 (0.5000)", "performance index");
+    EXPECT_EQ("0.25 / 0", line(lines, "Control, all stages", "cost J").value);
+    EXPECT_EQ("0.125 / 0", line(lines, "Control, stage 1", "cost J").value);
+    EXPECT_EQ("0.125 / 0", line(lines, "Control, stage 2", "cost J").value);
+    for (const CertificateLine& each : lines) EXPECT_EQ("ok", each.verdict) << each.subject << ", " << each.measure;
 }
 
 }  // namespace
