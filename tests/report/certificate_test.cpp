@@ -12,6 +12,7 @@
 #include "shell/data_file_commands.h"
 #include "working_directory.h"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -149,6 +150,23 @@ TEST_F(CertificateTest, ANearlySingularOrSingularIMinusPIsFlagged) {
             if (other.measure.rfind("condition number", 0) != 0) EXPECT_EQ("ok", other.verdict) << other.subject;
         CLOSEFILECALL(true);
     }
+}
+
+// P = (0.9), recruits weighted 1 and stocks 0.05, on the path the rule follows with 10.4 recruits
+// from a stock of 100: the rounded stock stays at NINT(0.9·100 + 10.4) = 100 while the unrounded
+// one climbs towards 104, so rounding drifts by more than half a person, as the oracle confirms.
+TEST_F(CertificateTest, RoundingThatDriftsFromTheRuleIsFlagged) {
+    std::string control = "12\n", weights;
+    double stock = 100.0;
+    for (int t = 1; t <= 12; ++t) {
+        stock = 0.9 * stock + 10.4;
+        control += std::to_string(stock) + " 10.4\n";
+        weights += "0.05 1\n";
+    }
+    run("1 10\n0.9\n100\n10 0\n", control + weights);
+    const auto [rounded, unrounded] = oracleCosts();
+    ASSERT_GT(std::abs(std::sqrt(rounded) - std::sqrt(unrounded)), 0.5 * std::sqrt(12 * 1.05));
+    EXPECT_EQ(0u, line(ACCURACY_CERTIFICATE(), "Control, all stages", "cost J").verdict.rfind("inaccurate: ", 0));
 }
 
 // P = [[0.5, 0.25], [0, 0.75]]: [I - P] = [[0.5, -0.25], [0, 0.25]], M = [[2, 2], [0, 4]] exactly,
