@@ -34,6 +34,7 @@ struct Square {
 
 Square square(int n) { return Square{n, std::vector<double>(static_cast<std::size_t>(n) * static_cast<std::size_t>(n))}; }
 
+// A column sum that is not a number wins, so a broken inverse is never judged ok.
 double oneNorm(const Square& a) {
     double largest = 0.0;
     for (int j = 1; j <= a.n; ++j) {
