@@ -3,6 +3,7 @@
 #include "present/tables/table_kinds.h"
 #include "present/tables/table_page.h"
 #include "present/tables/table_paging.h"
+#include "present/window/recording_observer.h"
 
 #include <cassert>
 #include <vector>
@@ -32,6 +33,7 @@ void PRINTNNN(int column_count, int row_count, int kind, bool wide, const Vector
     assert(column_count <= MAX_STAGES && row_count <= MAX_ROWS && IS_TABLE_KIND(kind));
     const Vector<Label, MAX_STAGES> labels = column_labels;
     const std::vector<PageSpan> row_pages = PAGE_SPANS(row_count, TABLE_KIND(kind).rows_per_page);
+    TELL_TABLE_START();
     // Column pages of 11, each shown in row pages from the first row.
     for (const PageSpan& columns : PAGE_SPANS(column_count, PAGE_DATA_COLUMNS)) {
         for (size_t page = 0; page < row_pages.size(); ++page) {

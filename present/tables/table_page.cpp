@@ -80,10 +80,11 @@ void buildCellTexts(int rows, int columns, int first_row, int kind) {
     for (int c = 1; c <= columns; ++c) HEADING_TEXTS(c).assign(PAGE_HEADINGS(c).text());
 }
 
-TABLE_PAGE pageRecord(int rows, int columns, bool wide, int kind) {
+TABLE_PAGE pageRecord(int rows, int columns, int first_row, bool wide, int kind) {
     const TableKind& table = TABLE_KIND(kind);
     TABLE_PAGE page;
     page.kind = kind;
+    page.first_row = first_row;
     page.title = table.title;
     page.caption = table.caption;
     page.subtitle = withoutPadding(PAGE_SUBTITLE.text());
@@ -157,7 +158,7 @@ void DRAW_SHELLS(int rows, int columns, int first_row, bool wide, int kind) {
     buildCellTexts(rows, columns, first_row, kind);
     openPageWindow(rows, columns);
 
-    const TABLE_PAGE page = pageRecord(rows, columns, wide, kind);
+    const TABLE_PAGE page = pageRecord(rows, columns, first_row, wide, kind);
     TELL_TABLE_PAGE(&page);
     drawTitles(kind);
     PRINTINDEC(rows, columns, wide, kind);

@@ -20,6 +20,10 @@ void TELL_FILE_DELETED(const std::string& name) {
     if (g_observer != nullptr) g_observer->fileDeleted(name);
 }
 
+void TELL_TABLE_START() {
+    if (g_observer != nullptr) g_observer->tableStart();
+}
+
 void TELL_TABLE_PAGE(const TABLE_PAGE* page) {
     if (g_observer != nullptr) g_observer->tablePage(page);
 }

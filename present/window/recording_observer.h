@@ -13,6 +13,7 @@ namespace korvel {
 // headings as drawn and each row's cells from the row label on.
 struct TABLE_PAGE {
     int kind = 0;
+    int first_row = 1;  // the table row of the page's first row: 1 opens a run of columns
     std::string title;
     std::string caption;
     std::string subtitle;
@@ -60,6 +61,8 @@ public:
     virtual void fileCreated(const std::string&) {}
     virtual void fileDeleted(const std::string&) {}
 
+    // A result table is about to be shown, page by page: its pages follow.
+    virtual void tableStart() {}
     // A result-table page is about to be drawn; nullptr once its texts and boxes are. The
     // observer may stand the page for them.
     virtual void tablePage(const TABLE_PAGE*) {}
@@ -74,6 +77,7 @@ RecordingObserver* OBSERVER();
 
 void TELL_FILE_CREATED(const std::string& name);
 void TELL_FILE_DELETED(const std::string& name);
+void TELL_TABLE_START();
 void TELL_TABLE_PAGE(const TABLE_PAGE* page);
 void TELL_GRAPH_PAGE(const GRAPH_PAGE* page);
 

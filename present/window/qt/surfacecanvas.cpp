@@ -1,5 +1,6 @@
 #include "present/window/qt/surfacecanvas.h"
 
+#include "present/window/line_dashes.h"
 #include "present/window/window_geometry.h"
 
 #include <QFontDatabase>
@@ -282,26 +283,13 @@ void SurfaceCanvas::plot(QPoint point, QRgb colour) {
 // The current colour with the line style turned into a dash pattern of on and off runs.
 QPen SurfaceCanvas::outlinePen() const {
     QPen pen(toColor(m_color.rgb()), 1);
-    if (m_lineStyle == 0xFFFF) return pen;
-    if (m_lineStyle == 0) return QPen(Qt::NoPen);
-    int start = 0;
-    while (!((m_lineStyle >> (15 - start)) & 1u)) ++start;
+    const LINE_DASHES dashes = DASHES_OF(m_lineStyle);
+    if (dashes.solid) return pen;
+    if (dashes.hidden) return QPen(Qt::NoPen);
     QList<qreal> runs;
-    bool on = true;
-    int length = 0;
-    for (int i = 0; i < 16; ++i) {
-        const bool bit = (m_lineStyle >> (15 - (start + i) % 16)) & 1u;
-        if (bit != on) {
-            runs.append(length);
-            on = bit;
-            length = 0;
-        }
-        ++length;
-    }
-    runs.append(length);
-    if (runs.size() % 2 == 1) runs.append(0);
+    for (const int run : dashes.runs) runs.append(run);
     pen.setDashPattern(runs);
-    pen.setDashOffset(-start);
+    pen.setDashOffset(-dashes.start);
     return pen;
 }
 

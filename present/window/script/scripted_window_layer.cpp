@@ -1,6 +1,7 @@
 #include "present/window/script/scripted_window_layer.h"
 
 #include "base/fixed_text.h"
+#include "present/window/answering/automatic_answers.h"
 #include "present/window/font_descriptor.h"
 #include "present/window/script/script_failure.h"
 #include "present/window/window_geometry.h"
@@ -14,12 +15,6 @@ namespace korvel {
 
 namespace {
 
-// The faces the scripted layer has installed.
-constexpr const char* INSTALLED_FACES[] = {
-    "Arial", "Arial Greek", "Times New Roman", "Times New Roman Greek", "Courier New", "Courier New Greek",
-};
-constexpr int INSTALLED_FACE_COUNT = static_cast<int>(std::size(INSTALLED_FACES));
-
 // Frame decorations around its client area, in pixels.
 constexpr int FRAME_BORDER = 4;
 constexpr int FRAME_TOP = 42;  // title bar and menu bar
@@ -27,9 +22,6 @@ constexpr int STATUS_BAR_HEIGHT = 20;
 // A child window's decorations around its drawing surface: borders, title bar, scroll bars.
 constexpr int CHILD_EXTRA_WIDTH = 35;
 constexpr int CHILD_EXTRA_HEIGHT = 57;
-
-// Width of one character when a font gives only its height.
-constexpr double PROPORTIONAL_WIDTH = 0.55;
 
 // The one date every scripted run sees.
 constexpr int FIXED_YEAR = 2000;
@@ -86,22 +78,6 @@ std::string standardName(StandardCommand command) {
 }
 
 std::string callbackKindName(DialogCallbackKind kind) { return kind == DIALOG_CLICKED ? "clicked" : "changed"; }
-
-// The event a scripted user gives a mouse wait: a left press for the table pages and graphs,
-// a right press for the notices, otherwise the lowest event asked for.
-MOUSE_RESULT automaticMouseAnswer(int mask) {
-    MOUSE_RESULT result;
-    if (mask & MOUSE_LEFT_DOWN) {
-        result.event = MOUSE_LEFT_DOWN;
-    } else if (mask & MOUSE_RIGHT_DOWN) {
-        result.event = MOUSE_RIGHT_DOWN;
-    } else {
-        result.event = mask & -mask;
-    }
-    if (result.event & (MOUSE_LEFT_DOWN | MOUSE_LEFT_DOUBLE)) result.key_state = 1;
-    if (result.event & (MOUSE_RIGHT_DOWN | MOUSE_RIGHT_DOUBLE)) result.key_state = 2;
-    return result;
-}
 
 // A window that keeps its defaults is as large as the frame's client area shows it whole.
 ScriptedWindow freshWindow(const std::string& title, int client_width, int client_height) {
@@ -296,19 +272,19 @@ int ScriptedWindowLayer::setExitBehaviour(int mode) {
 
 // --- Drawing ---
 
-int ScriptedWindowLayer::initializeFonts() { return INSTALLED_FACE_COUNT; }
+int ScriptedWindowLayer::initializeFonts() { return INSTALLED_FACE_COUNT(); }
 
 int ScriptedWindowLayer::setFont(const std::string& descriptor) {
     const FONT_REQUEST request = PARSE_FONT_DESCRIPTOR(descriptor);
-    const auto face = std::find(std::begin(INSTALLED_FACES), std::end(INSTALLED_FACES), request.face);
+    const int face = INSTALLED_FACE_INDEX(request.face);
     ScriptedWindow& target = active();
-    if (!request.valid || face == std::end(INSTALLED_FACES)) {
+    if (!request.valid || face < 0) {
         record("font " + quoted(descriptor) + " -> -1, keeps " + quoted(target.font));
         return -1;
     }
     target.font = descriptor;
     target.font_request = request;
-    return static_cast<int>(face - std::begin(INSTALLED_FACES));
+    return face;
 }
 
 TEXT_POSITION ScriptedWindowLayer::moveTo(int x, int y) {
@@ -326,11 +302,7 @@ void ScriptedWindowLayer::drawText(const std::string& text) {
 }
 
 int ScriptedWindowLayer::textWidth(const std::string& text) {
-    const FONT_REQUEST& font = active().font_request;
-    const int characters = CHARACTER_COUNT(TEXT_BEFORE_ZERO(text));
-    if (font.width > 0) return characters * font.width;
-    if (font.height > 0) return static_cast<int>(std::lround(characters * PROPORTIONAL_WIDTH * font.height));
-    return characters * CELL_WIDTH;
+    return FIXED_TEXT_WIDTH(active().font_request, text);
 }
 
 int ScriptedWindowLayer::setColor(int index) { return active().colour.setIndex(index); }
@@ -399,7 +371,7 @@ void ScriptedWindowLayer::setClipRect(int x1, int y1, int x2, int y2) {
 // --- Input and timing ---
 
 MOUSE_RESULT ScriptedWindowLayer::waitMouseEvent(int mask) {
-    const MOUSE_RESULT result = automaticMouseAnswer(mask);
+    const MOUSE_RESULT result = AUTOMATIC_MOUSE_ANSWER(mask);
     record("mouse " + activeName() + " mask " + std::to_string(mask) + " -> event " + std::to_string(result.event) +
            " key " + std::to_string(result.key_state) + " at " + std::to_string(result.x) + ' ' +
            std::to_string(result.y) + " (auto)");
@@ -438,7 +410,7 @@ int ScriptedWindowLayer::messageBox(const std::string& text, const std::string& 
     return 1;
 }
 
-ScriptedDialog& ScriptedWindowLayer::dialogOf(const DIALOG& dialog) {
+AnsweredDialog& ScriptedWindowLayer::dialogOf(const DIALOG& dialog) {
     const auto found = m_dialogs.find(dialog.handle);
     if (found == m_dialogs.end())
         throw ScriptFailure(dialogName(dialog) + " is used without a successful init, or after its release");
@@ -464,7 +436,7 @@ bool ScriptedWindowLayer::dialogInit(int template_id, DIALOG& dialog) {
         return false;
     }
     dialog.handle = m_next_dialog_handle++;
-    m_dialogs[dialog.handle] = std::make_unique<ScriptedDialog>(*found);
+    m_dialogs[dialog.handle] = std::make_unique<AnsweredDialog>(*found);
     record(dialogName(dialog) + " init " + quoted(found->title));
     return true;
 }
@@ -510,7 +482,7 @@ int ScriptedWindowLayer::dialogModal(DIALOG& dialog) {
 
 // Acts as the user would: selects the entry or types the text, then tells the control's callback.
 void ScriptedWindowLayer::answerDialog(DIALOG& dialog, const Answer& answer) {
-    ScriptedDialog& shown = dialogOf(dialog);
+    AnsweredDialog& shown = dialogOf(dialog);
     const std::string name = dialogName(dialog) + " \"" + shown.dialogTemplate().title + '"';
     int control = 1;
     DialogCallbackKind kind = DIALOG_CHANGE;

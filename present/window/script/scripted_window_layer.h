@@ -5,7 +5,7 @@
 
 #include "present/window/script/answer_queue.h"
 #include "present/window/script/main_thread_gate.h"
-#include "present/window/script/scripted_dialog.h"
+#include "present/window/answering/answered_dialog.h"
 #include "present/window/script/scripted_menu_bar.h"
 #include "present/window/script/scripted_window.h"
 #include "present/window/script/transcript.h"
@@ -139,7 +139,7 @@ private:
     int clientWidth() const;
     int clientHeight() const;
     // The dialog of `dialog`'s handle; fails when it was never initialised or is released.
-    ScriptedDialog& dialogOf(const DIALOG& dialog);
+    AnsweredDialog& dialogOf(const DIALOG& dialog);
     std::string dialogName(const DIALOG& dialog) const;
     void answerDialog(DIALOG& dialog, const Answer& answer);
     std::string menuEntryName(MENU_ROUTINE routine) const;
@@ -158,7 +158,7 @@ private:
     bool m_status_bar_shown = true;
 
     TemplateLookup m_find_template = FIND_DIALOG_TEMPLATE;
-    std::map<int, std::unique_ptr<ScriptedDialog>> m_dialogs;
+    std::map<int, std::unique_ptr<AnsweredDialog>> m_dialogs;
     int m_next_dialog_handle = 1;
 
     mutable std::mutex m_queue_mutex;

@@ -1,5 +1,6 @@
 #pragma once
-// One open dialog of the scripted layer: its template, list entries, edit texts and callbacks.
+// One open dialog of a layer that answers for the user (the scripted and the report layer): its
+// template, list entries, edit texts and callbacks.
 
 #include "present/window/window_records.h"
 #include "resources/dialog_templates.h"
@@ -18,9 +19,9 @@ struct ListEntry {
     std::string text;
 };
 
-class ScriptedDialog {
+class AnsweredDialog {
 public:
-    explicit ScriptedDialog(const DialogTemplate& dialog_template);
+    explicit AnsweredDialog(const DialogTemplate& dialog_template);
 
     const DialogTemplate& dialogTemplate() const { return *m_template; }
     bool isList(int control) const;
@@ -36,6 +37,8 @@ public:
     // the one entry equal to it with leading blanks aside too. Nothing when none or several fit.
     std::optional<ListEntry> findEntry(const std::string& text) const;
     void select(const ListEntry& entry);
+    // Entry `index` (from 1) of list `control`; nothing past its end.
+    std::optional<std::string> entry(int control, int index) const;
     // The selected entry of a list, or the text of an edit field; nothing when none.
     std::optional<std::string> text(int control) const;
 

@@ -1,4 +1,4 @@
-#include "present/window/script/scripted_dialog.h"
+#include "present/window/answering/answered_dialog.h"
 
 #include "base/fixed_text.h"
 
@@ -21,18 +21,18 @@ std::string trimmedBoth(const std::string& text) {
 
 }  // namespace
 
-ScriptedDialog::ScriptedDialog(const DialogTemplate& dialog_template) : m_template(&dialog_template) {}
+AnsweredDialog::AnsweredDialog(const DialogTemplate& dialog_template) : m_template(&dialog_template) {}
 
-bool ScriptedDialog::isList(int control) const { return hasControl(*m_template, control, ControlKind::ListBox); }
+bool AnsweredDialog::isList(int control) const { return hasControl(*m_template, control, ControlKind::ListBox); }
 
-bool ScriptedDialog::isEdit(int control) const { return hasControl(*m_template, control, ControlKind::EditField); }
+bool AnsweredDialog::isEdit(int control) const { return hasControl(*m_template, control, ControlKind::EditField); }
 
-void ScriptedDialog::setCount(int control, int count) {
+void AnsweredDialog::setCount(int control, int count) {
     m_lists[control].resize(static_cast<size_t>(std::max(0, count)));
     m_selected.erase(control);
 }
 
-void ScriptedDialog::setText(int control, const std::string& text, int index) {
+void AnsweredDialog::setText(int control, const std::string& text, int index) {
     if (isEdit(control)) {
         m_edits[control] = text;
         return;
@@ -43,19 +43,19 @@ void ScriptedDialog::setText(int control, const std::string& text, int index) {
     entries[static_cast<size_t>(index) - 1] = text;
 }
 
-void ScriptedDialog::setCallback(int control, DIALOG_CALLBACK routine) { m_callbacks[control] = routine; }
+void AnsweredDialog::setCallback(int control, DIALOG_CALLBACK routine) { m_callbacks[control] = routine; }
 
-DIALOG_CALLBACK ScriptedDialog::callback(int control) const {
+DIALOG_CALLBACK AnsweredDialog::callback(int control) const {
     const auto found = m_callbacks.find(control);
     return found == m_callbacks.end() ? nullptr : found->second;
 }
 
-std::optional<ListEntry> ScriptedDialog::findEntry(const std::string& text) const {
+std::optional<ListEntry> AnsweredDialog::findEntry(const std::string& text) const {
     if (auto exact = findEntryBy(text, trimmedRight)) return exact;
     return findEntryBy(text, trimmedBoth);
 }
 
-std::optional<ListEntry> ScriptedDialog::findEntryBy(const std::string& text,
+std::optional<ListEntry> AnsweredDialog::findEntryBy(const std::string& text,
                                                      std::string (*normal)(const std::string&)) const {
     std::optional<ListEntry> found;
     for (const auto& [control, entries] : m_lists) {
@@ -69,9 +69,15 @@ std::optional<ListEntry> ScriptedDialog::findEntryBy(const std::string& text,
     return found;
 }
 
-void ScriptedDialog::select(const ListEntry& entry) { m_selected[entry.control] = entry.index; }
+void AnsweredDialog::select(const ListEntry& entry) { m_selected[entry.control] = entry.index; }
 
-std::optional<std::string> ScriptedDialog::text(int control) const {
+std::optional<std::string> AnsweredDialog::entry(int control, int index) const {
+    const auto list = m_lists.find(control);
+    if (list == m_lists.end() || index < 1 || static_cast<size_t>(index) > list->second.size()) return std::nullopt;
+    return list->second[static_cast<size_t>(index) - 1];
+}
+
+std::optional<std::string> AnsweredDialog::text(int control) const {
     if (const auto edit = m_edits.find(control); edit != m_edits.end()) return edit->second;
     if (isEdit(control)) return std::string();
     const auto selected = m_selected.find(control);
