@@ -5,7 +5,8 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-set(LAYERS base window resources model results analysis control shell certificate qt script app tools)
+set(LAYERS base window resources model results analysis control shell certificate qt answering script reportwindow report app
+           tools)
 
 set(base_FOLDERS base)
 set(base_USES)
@@ -27,12 +28,18 @@ set(certificate_FOLDERS report/certificate)
 set(certificate_USES base window model results analysis control)
 set(qt_FOLDERS present/window/qt)
 set(qt_USES base window resources)
+set(answering_FOLDERS present/window/answering)
+set(answering_USES base window resources)
 set(script_FOLDERS present/window/script)
-set(script_USES base window resources)
+set(script_USES base window resources answering)
+set(reportwindow_FOLDERS present/window/report)
+set(reportwindow_USES base window resources answering)
+set(report_FOLDERS report)
+set(report_USES base window resources model results analysis control shell certificate answering reportwindow)
 set(app_FOLDERS app)
-set(app_USES base window resources model results analysis control shell qt)
+set(app_USES base window resources model results analysis control shell certificate qt answering reportwindow report)
 set(tools_FOLDERS tools)
-set(tools_USES base window resources model results analysis control shell qt script)
+set(tools_USES base window resources model results analysis control shell qt answering script)
 
 # The layer of a path relative to ROOT: the one with the longest folder that holds it.
 function(layer_of path result)

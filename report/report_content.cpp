@@ -1,0 +1,54 @@
+#include "report/report_content.h"
+
+#include "present/tables/table_kinds.h"
+
+#include <cstdio>
+
+namespace korvel {
+
+namespace {
+
+// The name of a table by its kind; the projections are named by the section that shows them.
+std::string tableName(const REPORT_TABLE& table, const std::string& section) {
+    switch (table.kind) {
+    case INITIAL_DATA_TABLE: return "initial-data";
+    case TRANSITION_MATRIX_TABLE: return "transition-matrix";
+    case REAL_ROOTS_TABLE: return "real-roots";
+    case COMPLEX_ROOTS_TABLE: return "complex-roots";
+    case I_MINUS_P_TABLE: return "i-minus-p";
+    case INVERSE_TABLE: return "inverse-of-i-minus-p";
+    case MATRIX_Q_TABLE: return "matrix-q";
+    case NOMINAL_PATH_TABLE: return "nominal-path";
+    case RICCATI_DIAGONAL_TABLE: return "weights-r";
+    case OPTIMAL_STATE_TABLE: return "optimal-state";
+    case OPTIMAL_CONTROL_TABLE: return "optimal-control";
+    case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
+    default: return "table";
+    }
+}
+
+}  // namespace
+
+std::vector<NAMED_TABLE> NAMED_TABLES(const REPORT_CONTENT& content) {
+    std::vector<NAMED_TABLE> tables;
+    for (const REPORT_SECTION& section : content.sections) {
+        for (const REPORT_ENTRY& entry : section.entries) {
+            if (entry.kind != ReportEntryKind::Table) continue;
+            char number[16];
+            std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
+            tables.push_back({number + tableName(entry.table, section.title), &entry.table});
+        }
+    }
+    return tables;
+}
+
+REPORT_TABLE CERTIFICATE_TABLE(const REPORT_CONTENT& content) {
+    REPORT_TABLE table;
+    table.title = "ACCURACY CERTIFICATE.";
+    table.headings = {"Subject", "Measure", "Value", "Threshold", "Verdict"};
+    for (const REPORT_CERTIFICATE_LINE& line : content.certificate)
+        table.rows.push_back({line.subject, line.measure, line.value, line.threshold, line.verdict});
+    return table;
+}
+
+}  // namespace korvel

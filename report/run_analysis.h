@@ -1,0 +1,33 @@
+#pragma once
+// The analysis a user runs from the menus, in menu order, on the one model state and through
+// the program's own commands, answered and kept by the report layer.
+
+#include "report/report_content.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+struct REPORT_INPUT {
+    std::string data_path;
+    std::string control_path;  // empty: no optimal control
+};
+
+struct ANALYSIS_OUTCOME {
+    // False when the data file could not be opened or read: then `refusal` holds the messages
+    // the program showed for it, and nothing is to be written.
+    bool data_read = false;
+    std::vector<REPORT_MESSAGE> refusal;
+    REPORT_CONTENT content;
+};
+
+// Told the name of each step as it starts.
+using REPORT_PROGRESS = std::function<void(const std::string& step)>;
+
+// Runs the commands in a private working folder of its own, which it removes again; the
+// control file is read there under the name the program reads.
+ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PROGRESS& progress);
+
+}  // namespace korvel

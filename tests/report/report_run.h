@@ -1,0 +1,119 @@
+#pragma once
+// The program run as a planner runs it for a report, in a temporary folder of the test's own.
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvel {
+
+namespace fs = std::filesystem;
+
+inline const fs::path EXAMPLES = KORVEL_EXAMPLES;
+
+struct CommandRun {
+    int status = -1;
+    std::string output;  // standard output, or both streams where asked
+};
+
+inline CommandRun runCommand(const std::string& command) {
+    CommandRun run;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, read);
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return run;
+}
+
+inline std::string quotedPath(const fs::path& path) { return "'" + path.string() + "'"; }
+
+inline std::string fileText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A folder removed with everything in it at the end of the test.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = ::testing::TempDir() + "korvel-report-test-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr) m_path = pattern;
+    }
+    ~TempFolder() {
+        std::error_code error;
+        fs::remove_all(m_path, error);
+    }
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+// `korvel --report DATA --out OUT [--control CONTROL] EXTRA`, both output streams together.
+inline CommandRun runReport(const fs::path& data, const fs::path& out, const fs::path& control = {},
+                            const std::string& extra = "--quiet") {
+    std::string command = std::string(KORVEL_PROGRAM) + " --report " + quotedPath(data) + " --out " + quotedPath(out);
+    if (!control.empty()) command += " --control " + quotedPath(control);
+    return runCommand(command + ' ' + extra + " 2>&1");
+}
+
+// The texts in double quotes on a transcript line.
+inline std::vector<std::string> quotedTexts(const std::string& line) {
+    std::vector<std::string> texts;
+    for (size_t open = line.find('"'); open != std::string::npos; open = line.find('"', line.find('"', open + 1) + 1))
+        texts.push_back(line.substr(open + 1, line.find('"', open + 1) - open - 1));
+    return texts;
+}
+
+inline std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The cells of a CSV text, line by line.
+inline std::vector<std::vector<std::string>> csvCells(const std::string& csv) {
+    std::vector<std::vector<std::string>> lines(1);
+    std::string cell;
+    bool quoted = false;
+    for (size_t k = 0; k < csv.size(); ++k) {
+        const char c = csv[k];
+        if (c == '"') {
+            if (quoted && k + 1 < csv.size() && csv[k + 1] == '"') cell += csv[++k];
+            else quoted = !quoted;
+        } else if (quoted || (c != ',' && c != '\r' && c != '\n')) {
+            cell += c;
+        } else if (c != '\r') {
+            lines.back().push_back(std::exchange(cell, {}));
+            if (c == '\n') lines.emplace_back();
+        }
+    }
+    lines.pop_back();
+    return lines;
+}
+
+// The CSV files of the program's tables, in order (the certificate's aside).
+inline std::vector<fs::path> csvFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".csv" && std::isdigit(entry.path().filename().string()[0]))
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace korvel
