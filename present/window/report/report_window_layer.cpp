@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace korvel {
 
@@ -420,11 +421,12 @@ void ReportWindowLayer::dialogExit(DIALOG& dialog) {
 
 void ReportWindowLayer::dialogUninit(DIALOG& dialog) { m_dialogs.erase(dialog.handle); }
 
+// The path is given once, as a user picks it once: a dialog shown again is cancelled.
 FILE_DIALOG_RESULT ReportWindowLayer::openFileDialog(const FILE_DIALOG_REQUEST&) {
     endShown();
     FILE_DIALOG_RESULT result;
     result.chosen = !m_file.empty();
-    result.path = m_file;
+    result.path = std::exchange(m_file, {});
     result.read_only = false;
     return result;
 }

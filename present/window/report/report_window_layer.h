@@ -23,8 +23,8 @@ inline constexpr int REPORT_GRAPH_SERIES = 8;
 
 class ReportWindowLayer : public WindowLayer, public RecordingObserver {
 public:
-    // What the user answers next: the file dialog's path, the texts typed in a graph's dialog,
-    // the stage picked for a trajectory.
+    // What the user answers next: the file dialog's path (once), the texts typed in a graph's
+    // dialog, the stage picked for a trajectory.
     void answerFile(const std::string& path) { m_file = path; }
     // Texts for the graph dialogs to come, taken one pair a dialog in order.
     void answerGraphTexts(const std::string& title, const std::string& axis);
