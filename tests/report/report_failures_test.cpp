@@ -1,9 +1,8 @@
-// What the report does with every example, with what it refuses, and with a model whose
-// [I - P] is nearly singular: exit status, message, and the folder left absent or unchanged.
+// What the report does with every example, with what it refuses, with a failing control file,
+// with a nearly singular [I - P] and with more series than a graph holds: exit status, message,
+// and the folder left absent, unchanged or replaced.
 
 #include "tests/report/report_run.h"
-
-#include <functional>
 
 namespace korvel {
 namespace {
@@ -14,7 +13,6 @@ std::vector<std::vector<std::string>> certificateLines(const fs::path& out) {
     return lines;
 }
 
-// Nothing but DIR itself may be left beside it: no temporary or old folder.
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
@@ -22,36 +20,23 @@ std::vector<std::string> namesIn(const fs::path& folder) {
     return names;
 }
 
-struct Example {
-    const char* data;
-    const char* control;  // "" without
-};
-
-void PrintTo(const Example& example, std::ostream* out) { *out << example.data; }
-
-class EveryExample : public ::testing::TestWithParam<Example> {};
-
-TEST_P(EveryExample, GivesACertificateThatSaysOkThroughout) {
-    TempFolder work;
-    const fs::path control = *GetParam().control ? EXAMPLES / GetParam().control : fs::path();
-    const CommandRun run = runReport(EXAMPLES / GetParam().data, work.path() / "out", control);
-    ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.output, "") << "--quiet leaves standard error silent";
-    const auto lines = certificateLines(work.path() / "out");
-    EXPECT_GE(lines.size(), 3u) << "the roots and the inverse at least";
-    for (const auto& line : lines) EXPECT_EQ(line.back(), "ok") << line[0] << ": " << line[1] << " = " << line[2];
-    EXPECT_EQ(namesIn(work.path()), std::vector<std::string>{"out"});
+TEST(EveryExample, GivesACertificateThatSaysOkThroughout) {
+    const std::pair<const char*, const char*> examples[] = {{"two_stage_flows.d", "OPTIMAL_CONTROL.d"},
+                                                            {"two_stage_p.d", "OPTIMAL_CONTROL.d"},
+                                                            {"civil_service_grades.d", "OPTIMAL_CONTROL_civil_service_grades.d"},
+                                                            {"complex_roots.d", ""}};
+    for (const auto& [data, control] : examples) {
+        SCOPED_TRACE(data);
+        TempFolder work;
+        const CommandRun run = runReport(EXAMPLES / data, work.path() / "out", *control ? EXAMPLES / control : fs::path());
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(run.output, "") << "--quiet leaves standard error silent";
+        const auto lines = certificateLines(work.path() / "out");
+        EXPECT_GE(lines.size(), 3u) << "the roots and the inverse at least";
+        for (const auto& line : lines) EXPECT_EQ(line.back(), "ok") << line[0] << ": " << line[1] << " = " << line[2];
+        EXPECT_EQ(namesIn(work.path()), std::vector<std::string>{"out"}) << "no temporary folder is left";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Examples, EveryExample,
-                         ::testing::Values(Example{"two_stage_flows.d", "OPTIMAL_CONTROL.d"},
-                                           Example{"two_stage_p.d", "OPTIMAL_CONTROL.d"},
-                                           Example{"civil_service_grades.d", "OPTIMAL_CONTROL_civil_service_grades.d"},
-                                           Example{"complex_roots.d", ""}),
-                         [](const ::testing::TestParamInfo<Example>& info) {
-                             const std::string name = info.param.data;
-                             return name.substr(0, name.find('.'));
-                         });
 
 // A stage almost nobody leaves: P(1,1) = 1 - 1e-7, so [I - P] has a pivot of about 1e-7 and a
 // condition number near 2e7, far past what 32-bit data can carry.
@@ -60,89 +45,65 @@ TEST(NearlySingular, IsMarkedInaccurateWithTheConditionNumber) {
     std::ofstream(work.path() / "stuck.d") << "2 10\n0.9999999 0.0\n0.0 0.5\n100 100\n0.5 0.5 10\n";
     const CommandRun run = runReport(work.path() / "stuck.d", work.path() / "out");
     ASSERT_EQ(run.status, 0) << run.output;
-    bool flagged = false;
+    int flagged = 0;
     for (const auto& line : certificateLines(work.path() / "out")) {
         if (line[1].find("condition number") == std::string::npos) continue;
-        flagged = true;
+        ++flagged;
         EXPECT_EQ(line.back().rfind("inaccurate: ", 0), 0u) << line.back();
         EXPECT_GT(std::stod(line[2]), 1e6) << line[2];
     }
-    EXPECT_TRUE(flagged);
+    EXPECT_EQ(flagged, 1);
     EXPECT_NE(fileText(work.path() / "out" / "index.html").find("class=\"inaccurate\""), std::string::npos);
 }
 
 enum class Left { Absent, Unchanged, Replaced };
 
-struct Refusal {
-    const char* name;
-    std::function<void(const fs::path& work)> prepare;  // makes the files of the case
-    const char* data;
-    const char* control;
-    const char* extra;
-    int status;
-    const char* message;
-    Left left;
-};
-
-void makeFile(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
-
-void makeOldReport(const fs::path& work) {
-    fs::create_directory(work / "out");
-    makeFile(work / "out" / "mine.txt", "kept");
-}
-
-void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
-
-class Failures : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(Failures, GiveTheirMessageAndStatus) {
-    const Refusal& refusal = GetParam();
-    TempFolder work;
-    fs::copy_file(EXAMPLES / "two_stage_flows.d", work.path() / "good.d");
-    refusal.prepare(work.path());
-    const CommandRun run = runReport(work.path() / refusal.data, work.path() / "out",
-                                     *refusal.control ? work.path() / refusal.control : fs::path(), refusal.extra);
-    EXPECT_EQ(run.status, refusal.status) << run.output;
-    EXPECT_NE(run.output.find(refusal.message), std::string::npos) << run.output;
-    std::vector<std::string> beside = {"good.d"};
-    for (const fs::directory_entry& entry : fs::directory_iterator(work.path()))
-        if (entry.is_regular_file() && entry.path().filename() != "good.d") beside.push_back(entry.path().filename());
-    if (refusal.left != Left::Absent) beside.push_back("out");
-    std::sort(beside.begin(), beside.end());
-    EXPECT_EQ(namesIn(work.path()), beside) << "nothing half-written or old is left beside DIR";
-    switch (refusal.left) {
-    case Left::Absent: EXPECT_FALSE(fs::exists(work.path() / "out")); break;
-    case Left::Unchanged: EXPECT_EQ(namesIn(work.path() / "out"), std::vector<std::string>{"mine.txt"}); break;
-    case Left::Replaced:
-        EXPECT_FALSE(fs::exists(work.path() / "out" / "mine.txt"));
-        EXPECT_TRUE(fs::exists(work.path() / "out" / "index.html"));
-        break;
+TEST(Failures, GiveTheirMessageAndStatusAndLeaveTheFolderAsItWas) {
+    struct Refusal {
+        const char* data;       // in the work folder; "bad.d" holds N = 0, "good.d" the two-stage example
+        bool old_report;        // DIR exists beforehand, with a file of the user's in it
+        const char* extra;
+        int status;
+        const char* message;
+        Left left;
+    } const refusals[] = {
+        // The reader's own message, and the file dialog's for a file that is not there
+        {"bad.d", false, "--quiet", 2,
+         "korvel: Attention ! Error in the number of stages: The number of stages N must lie between 1 and 55.", Left::Absent},
+        {"none.d", false, "--quiet", 2,
+         "korvel: \u0394\u03b5\u03bd \u03c5\u03c0\u03ac\u03c1\u03c7\u03b5\u03b9 \u03c4\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf:",
+         Left::Absent},
+        {"good.d", true, "--quiet", 2, "out already exists; give --force to replace it", Left::Unchanged},
+        {"good.d", true, "--force", 0, "korvel: the report is in", Left::Replaced},
+        {"good.d", false, "--colour", 2, "korvel: unknown option --colour", Left::Absent},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(std::string(refusal.data) + ' ' + refusal.extra);
+        TempFolder work;
+        fs::copy_file(EXAMPLES / "two_stage_flows.d", work.path() / "good.d");
+        std::ofstream(work.path() / "bad.d") << "0 10\n";
+        if (refusal.old_report) {
+            fs::create_directory(work.path() / "out");
+            std::ofstream(work.path() / "out" / "mine.txt") << "kept";
+        }
+        const CommandRun run = runReport(work.path() / refusal.data, work.path() / "out", {}, refusal.extra);
+        EXPECT_EQ(run.status, refusal.status) << run.output;
+        EXPECT_NE(run.output.find(refusal.message), std::string::npos) << run.output;
+        // Nothing half-written or old is left beside DIR
+        std::vector<std::string> beside = {"bad.d", "good.d"};
+        if (refusal.left != Left::Absent) beside.insert(beside.end(), "out");
+        EXPECT_EQ(namesIn(work.path()), beside);
+        if (refusal.left == Left::Unchanged) EXPECT_EQ(namesIn(work.path() / "out"), std::vector<std::string>{"mine.txt"});
+        if (refusal.left == Left::Replaced) {
+            EXPECT_FALSE(fs::exists(work.path() / "out" / "mine.txt"));
+            EXPECT_TRUE(fs::exists(work.path() / "out" / "index.html"));
+        }
     }
 }
 
-const auto NOTHING = [](const fs::path&) {};
-
-INSTANTIATE_TEST_SUITE_P(
-    Report, Failures,
-    ::testing::Values(
-        // The reader's own message for N = 0
-        Refusal{"BadDataFile", [](const fs::path& w) { makeFile(w / "bad.d", "0 10\n"); }, "bad.d", "", "--quiet", 2,
-                "korvel: Attention ! Error in the number of stages: The number of stages N must lie between 1 and 55.",
-                Left::Absent},
-        // The file dialog's own message for a file that is not there
-        Refusal{"MissingFile", NOTHING, "none.d", "", "--quiet", 2,
-                "korvel: \u0394\u03b5\u03bd \u03c5\u03c0\u03ac\u03c1\u03c7\u03b5\u03b9 \u03c4\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf:",
-                Left::Absent},
-        Refusal{"ExistingFolder", makeOldReport, "good.d", "", "--quiet", 2,
-                "out already exists; give --force to replace it", Left::Unchanged},
-        Refusal{"ExistingFolderForced", makeOldReport, "good.d", "", "--force", 0, "korvel: the report is in",
-                Left::Replaced},
-        Refusal{"UnknownOption", NOTHING, "good.d", "", "--colour", 2, "korvel: unknown option --colour", Left::Absent}),
-    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
-
 TEST(FailingControlFile, LeavesOutTheControlTablesAndShowsItsMessage) {
     TempFolder work;
-    makeFile(work.path() / "control.d", "N = 2\n");
+    std::ofstream(work.path() / "control.d") << "N = 2\n";
     const CommandRun run = runReport(EXAMPLES / "two_stage_flows.d", work.path() / "out", work.path() / "control.d");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(csvFiles(work.path() / "out").size(), 8u) << "details, [I - P], projections: no control table";
@@ -150,12 +111,6 @@ TEST(FailingControlFile, LeavesOutTheControlTablesAndShowsItsMessage) {
     EXPECT_NE(page.find("The total control period N has not read properly."), std::string::npos);
     EXPECT_EQ(page.find("OPTIMAL CONTROL."), std::string::npos);
 }
-
-}  // namespace
-}  // namespace korvel
-
-namespace korvel {
-namespace {
 
 // Nine stages make ten series: each graph holds the first seven stages and the total, and the
 // report says so.

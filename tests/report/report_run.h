@@ -24,7 +24,7 @@ inline const fs::path EXAMPLES = KORVEL_EXAMPLES;
 
 struct CommandRun {
     int status = -1;
-    std::string output;  // standard output, or both streams where asked
+    std::string output;
 };
 
 inline CommandRun runCommand(const std::string& command) {
@@ -70,19 +70,6 @@ inline CommandRun runReport(const fs::path& data, const fs::path& out, const fs:
     std::string command = std::string(KORVEL_PROGRAM) + " --report " + quotedPath(data) + " --out " + quotedPath(out);
     if (!control.empty()) command += " --control " + quotedPath(control);
     return runCommand(command + ' ' + extra + " 2>&1");
-}
-
-// The texts in double quotes on a transcript line.
-inline std::vector<std::string> quotedTexts(const std::string& line) {
-    std::vector<std::string> texts;
-    for (size_t open = line.find('"'); open != std::string::npos; open = line.find('"', line.find('"', open + 1) + 1))
-        texts.push_back(line.substr(open + 1, line.find('"', open + 1) - open - 1));
-    return texts;
-}
-
-inline std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The cells of a CSV text, line by line.
