@@ -187,7 +187,8 @@ TEST_F(TwoStageReport, PageIsWellFormedWithOneSvgPerGraph) {
     const std::regex svg_tag("Tag (svg|line|rect|text|polygon|ellipse|defs|clippath) invalid$");
     std::istringstream complaints(html.output);
     for (std::string line; std::getline(complaints, line);) {
-        if (line.find("parser error") != std::string::npos) EXPECT_TRUE(std::regex_search(line, svg_tag)) << line;
+        if (line.find("parser error") == std::string::npos) continue;
+        EXPECT_TRUE(std::regex_search(line, svg_tag)) << line;
     }
     const std::string text = fileText(page);
     // The stock and outflow graphs of the common projections, the fixed-size stocks, and the
