@@ -35,6 +35,9 @@ TEST(EveryExample, GivesACertificateThatSaysOkThroughout) {
         EXPECT_GE(lines.size(), 3u) << "the roots and the inverse at least";
         for (const auto& line : lines) EXPECT_EQ(line.back(), "ok") << line[0] << ": " << line[1] << " = " << line[2];
         EXPECT_EQ(namesIn(work.path()), std::vector<std::string>{"out"}) << "no temporary folder is left";
+        // A table shown in pages of columns and rows is joined whole: every row as wide as the headings
+        for (const fs::path& file : csvFiles(work.path() / "out"))
+            for (const auto& row : csvCells(fileText(file))) EXPECT_EQ(row.size(), csvCells(fileText(file))[0].size()) << file;
     }
 }
 
@@ -93,7 +96,9 @@ TEST(Failures, GiveTheirMessageAndStatusAndLeaveTheFolderAsItWas) {
         std::vector<std::string> beside = {"bad.d", "good.d"};
         if (refusal.left != Left::Absent) beside.insert(beside.end(), "out");
         EXPECT_EQ(namesIn(work.path()), beside);
-        if (refusal.left == Left::Unchanged) EXPECT_EQ(namesIn(work.path() / "out"), std::vector<std::string>{"mine.txt"});
+        if (refusal.left == Left::Unchanged) {
+            EXPECT_EQ(namesIn(work.path() / "out"), std::vector<std::string>{"mine.txt"});
+        }
         if (refusal.left == Left::Replaced) {
             EXPECT_FALSE(fs::exists(work.path() / "out" / "mine.txt"));
             EXPECT_TRUE(fs::exists(work.path() / "out" / "index.html"));

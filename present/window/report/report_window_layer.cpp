@@ -116,10 +116,11 @@ void ReportWindowLayer::tablePage(const TABLE_PAGE* page) {
         entry.table = {page->kind, page->title, page->caption, page->subtitle, page->headings, page->rows};
         m_entries.push_back(std::move(entry));
         m_table_open = true;
+        m_table_entry = m_entries.size() - 1;
         m_column_run = 0;
         return;
     }
-    REPORT_TABLE& table = m_entries.back().table;
+    REPORT_TABLE& table = m_entries[m_table_entry].table;
     const bool new_run = page->first_row == 1;
     if (new_run) {
         ++m_column_run;

@@ -153,7 +153,8 @@ private:
 
     std::vector<REPORT_ENTRY> m_entries;
     std::vector<std::string> m_shown;  // the notice being drawn
-    bool m_table_open = false;         // pages join the last table entry
+    bool m_table_open = false;         // pages join the table entry below
+    size_t m_table_entry = 0;
     int m_column_run = 0;              // of that table, from 0
     int m_graph_count = 0;
     std::deque<MENU_ROUTINE> m_queued;
