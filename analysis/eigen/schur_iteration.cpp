@@ -35,14 +35,20 @@ double hessenbergNorm(const WorkMatrix& h) {
     return norm;
 }
 
-// The last l in low+1..en whose subdiagonal element is negligible beside its two diagonal
-// neighbours, or low. Where both neighbours are zero the norm stands in for them, so that an
-// exact zero always splits.
+// The last l in low+1..en whose subdiagonal element is negligible, or low. Negligible is below
+// ε times its two diagonal neighbours; where they are zero, or so small that ε times them
+// underflows to zero, the norm stands in for them, so that an exact zero always splits. An
+// element below ε² times the norm is negligible too, whatever its neighbours: the reduction's
+// own rounding changed the matrix far more. Without these two, the rounding noise in which the
+// zero roots of a P with a zero row end up is iterated on for its own sake, down to subnormal
+// numbers, and never splits.
 int findSmallSubdiagEntry(const Iteration& it, int en) {
+    const double floor = it.epsilon * it.epsilon * it.form.norm;
     for (int l = en; l > it.low; --l) {
         double neighbours = std::abs(it.h(l - 1, l - 1)) + std::abs(it.h(l, l));
-        if (neighbours == 0.0) neighbours = it.form.norm;
-        if (std::abs(it.h(l, l - 1)) < it.epsilon * neighbours) return l;
+        if (it.epsilon * neighbours == 0.0) neighbours = it.form.norm;
+        const double subdiagonal = std::abs(it.h(l, l - 1));
+        if (subdiagonal < it.epsilon * neighbours || subdiagonal < floor) return l;
     }
     return it.low;
 }
