@@ -66,10 +66,13 @@ void MATINV(double* a, int n, int& ierr, int lda, int ncol) {
     assert(n >= 1 && n <= MATINV_MAX_ORDER && n <= lda && n <= ncol);
     // Records 1..n: the right-hand side; records n+1..2n: the matrix being reduced.
     RECORD_FILE xinvf;
-    if (!OPEN_RECORD_FILE(xinvf, "XINVF", sizeof(double) * static_cast<size_t>(n), 2 * n)) {
+    const RecordFileStatus made = OPEN_RECORD_FILE(xinvf, "XINVF", sizeof(double) * static_cast<size_t>(n), 2 * n);
+    if (made != RecordFileStatus::Made) {
         ierr = MATINV_FILE_FAILED;
-        SHOW_MESSAGE(" The working file XINVF cannot be written: the matrix is not inverted. ", " Matrix inversion failed",
-                     MB_EXCLAMATION);
+        SHOW_MESSAGE(made == RecordFileStatus::NotCreated
+                         ? " The working file XINVF cannot be created: the matrix is not inverted. "
+                         : " The working file XINVF cannot be written: the matrix is not inverted. ",
+                     " Matrix inversion failed", MB_EXCLAMATION);
         return;
     }
     std::vector<double*> rhs(static_cast<size_t>(n)), reduced(static_cast<size_t>(n));

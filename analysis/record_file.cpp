@@ -112,39 +112,41 @@ bool preparePlace() {
 }
 
 // At least `size` bytes, allocated and mapped, every one zero.
-bool prepareStorage(const std::string& name, Storage& storage, std::size_t size) {
+RecordFileStatus prepareStorage(const std::string& name, Storage& storage, std::size_t size) {
     if (storage.descriptor < 0) {
         storage.descriptor = ::open(hiddenPath(name).c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (storage.descriptor < 0) return false;
+        if (storage.descriptor < 0) return RecordFileStatus::NotCreated;
     }
     if (size > storage.capacity) {
         if (storage.mapping != nullptr) ::munmap(storage.mapping, storage.capacity);
         storage.mapping = nullptr;
         storage.capacity = 0;
-        if (::posix_fallocate(storage.descriptor, 0, static_cast<off_t>(size)) != 0) return false;
+        if (::posix_fallocate(storage.descriptor, 0, static_cast<off_t>(size)) != 0) return RecordFileStatus::NotWritten;
         void* mapping = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, storage.descriptor, 0);
-        if (mapping == MAP_FAILED) return false;
+        if (mapping == MAP_FAILED) return RecordFileStatus::NotWritten;
         storage.mapping = mapping;
         storage.capacity = size;
     }
     std::memset(storage.mapping, 0, size);
-    return true;
+    return RecordFileStatus::Made;
 }
 
 }  // namespace
 
-bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length, int record_count) {
+RecordFileStatus OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length,
+                                  int record_count) {
     assert(file.mapping == nullptr && record_length > 0 && record_count > 0);
     file = RECORD_FILE{name, record_length, record_count, nullptr};
-    if (!preparePlace()) return false;
+    if (!preparePlace()) return RecordFileStatus::NotCreated;
     Storage& storage = place().storages[name];
     assert(!storage.named && "one working file of a name at a time");
-    if (!prepareStorage(name, storage, record_length * static_cast<std::size_t>(record_count))) return false;
-    if (::rename(hiddenPath(name).c_str(), namedPath(name).c_str()) != 0) return false;
+    const RecordFileStatus prepared = prepareStorage(name, storage, record_length * static_cast<std::size_t>(record_count));
+    if (prepared != RecordFileStatus::Made) return prepared;
+    if (::rename(hiddenPath(name).c_str(), namedPath(name).c_str()) != 0) return RecordFileStatus::NotCreated;
     storage.named = true;
     file.mapping = storage.mapping;
     TELL_FILE_CREATED(name);
-    return true;
+    return RecordFileStatus::Made;
 }
 
 void* RECORD_AT(RECORD_FILE& file, int record) {

@@ -26,10 +26,18 @@ struct RECORD_FILE {
     void* mapping = nullptr;  // the first record; nullptr while the file does not exist
 };
 
+enum class RecordFileStatus {
+    Made,
+    NotCreated,  // no file could be made (no private directory, no file there)
+    NotWritten,  // the file was made, but its records cannot be written out (a full disk, a
+                 // file-size limit, no room to map them)
+};
+
 // Makes the working file `name` of `record_count` records of `record_length` bytes, every
-// record zero. False when it cannot (a full disk or a file-size limit included); nothing is
-// then made. Only one working file of a name exists at a time.
-bool OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length, int record_count);
+// record zero. Unless it is Made, nothing is then made. Only one working file of a name exists
+// at a time.
+RecordFileStatus OPEN_RECORD_FILE(RECORD_FILE& file, const std::string& name, std::size_t record_length,
+                                  int record_count);
 
 // The place of a record in the mapped file: what is written there is the record.
 void* RECORD_AT(RECORD_FILE& file, int record);

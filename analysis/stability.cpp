@@ -2,12 +2,14 @@
 
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/error_stack.h"
+#include "analysis/eigen/machine_constants.h"
 #include "model/messages.h"
 #include "model/model_state.h"
 #include "present/tables/result_tables.h"
 #include "present/tables/table_kinds.h"
 #include "present/window/window_layer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -80,6 +82,29 @@ bool rootsAreFinite(const std::vector<Root>& roots) {
     return true;
 }
 
+// The largest column sum of |A|, A being n x n with leading dimension lda.
+double oneNorm(const std::vector<double>& a, int lda, int n) {
+    double norm = 0.0;
+    for (int j = 0; j < n; ++j) {
+        double column = 0.0;
+        for (int i = 0; i < n; ++i) column += std::abs(a[static_cast<std::size_t>(i) + static_cast<std::size_t>(j) * static_cast<std::size_t>(lda)]);
+        norm = std::max(norm, column);
+    }
+    return norm;
+}
+
+// The roots are as accurate as about n ε ‖P‖₁. When a length that far from the dominant one,
+// on either side, would give the other verdict in 32 bits, the roots cannot decide it: the
+// entries of P swamp the roots (a P of entries near 1e32 gives roots 0 for roots near 1).
+bool rootsDecideTheVerdict(float dominant, double accuracy) {
+    const double low = std::max(0.0, static_cast<double>(dominant) - accuracy);
+    const double high = static_cast<double>(dominant) + accuracy;
+    if ((static_cast<float>(low) >= 1.0f) == (static_cast<float>(high) >= 1.0f)) return true;
+    SHOW_MESSAGE(" The entries of matrix P are too large for its characteristic roots to decide the stability: no verdict can be drawn. ",
+                 " Roots not accurate", MB_EXCLAMATION);
+    return false;
+}
+
 // The length of the dominant root; of equal lengths the first counts.
 float dominantLength(const std::vector<Root>& roots) {
     float largest = roots.front().length;
@@ -122,8 +147,10 @@ void EIGEN(int& lda, int& ldevec, int& n) {
     bool complex = false;
     const std::vector<Root> roots = singlePrecisionRoots(eval, complex);
     if (!rootsAreFinite(roots)) return;
+    const float dominant = dominantLength(roots);
+    if (!rootsDecideTheVerdict(dominant, n * DMACH(4) * oneNorm(a, lda, n))) return;
     showRootsTable(roots, complex);
-    showVerdict(verdict(complex, dominantLength(roots)));
+    showVerdict(verdict(complex, dominant));
 }
 
 }  // namespace korvel

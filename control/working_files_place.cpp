@@ -13,9 +13,12 @@ WorkingFilesPlace::~WorkingFilesPlace() {
 bool WorkingFilesPlace::open(int n, int m, int period_count) {
     m_n = n;
     m_m = m;
-    if (!OPEN_RECORD_FILE(m_feedback, "FEEDBACK", sizeof(float) * static_cast<size_t>(m), n * period_count))
+    if (OPEN_RECORD_FILE(m_feedback, "FEEDBACK", sizeof(float) * static_cast<size_t>(m), n * period_count) !=
+        RecordFileStatus::Made)
         return false;
-    if (OPEN_RECORD_FILE(m_offsets, "g_vector", sizeof(float) * static_cast<size_t>(n), period_count)) return true;
+    if (OPEN_RECORD_FILE(m_offsets, "g_vector", sizeof(float) * static_cast<size_t>(n), period_count) ==
+        RecordFileStatus::Made)
+        return true;
     DELETE_RECORD_FILE(m_feedback);
     return false;
 }

@@ -219,7 +219,7 @@ TEST_F(MatinvTest, WorkingFileThatCannotBeMadeFails) {
     EXPECT_EQ(MATINV_FILE_FAILED, ierr);
     EXPECT_EQ(2.0, a(1, 1));
     EXPECT_EQ((std::vector<std::string>{"msgbox 48 \" Matrix inversion failed\" \" The working file XINVF cannot be "
-                                        "written: the matrix is not inverted. \" -> OK"}),
+                                        "created: the matrix is not inverted. \" -> OK"}),
               linesOf(m_watching, "msgbox"));
     EXPECT_TRUE(linesOf(m_watching, "file ").empty());
 }
@@ -244,7 +244,9 @@ TEST_F(MatinvTest, FileThatCannotReachItsSizeFails) {
 
     EXPECT_EQ(MATINV_FILE_FAILED, ierr);
     EXPECT_EQ(0.0, (leading(a, n) - m).cwiseAbs().maxCoeff());
-    EXPECT_EQ(1u, linesOf(m_watching, "msgbox 48").size());
+    EXPECT_EQ((std::vector<std::string>{"msgbox 48 \" Matrix inversion failed\" \" The working file XINVF cannot be "
+                                        "written: the matrix is not inverted. \" -> OK"}),
+              linesOf(m_watching, "msgbox"));
     EXPECT_TRUE(linesOf(m_watching, "file ").empty());
     EXPECT_TRUE(noWorkingFileNamed());
 }
