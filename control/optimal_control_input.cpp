@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -43,6 +44,9 @@ constexpr Message TOO_MANY_STAGES{" The optimal control serves models of at most
                                   " Attention ! The model is too large for the optimal control"};
 constexpr Message PERIOD_OUT_OF_RANGE{" The total control period N must lie between 1 and 55. ",
                                       " Attention ! Error regarding the control period"};
+
+constexpr Message SOLUTION_NOT_FINITE{" The optimal control is not finite: the weights or the nominal path are too large. ",
+                                      " Attention ! Solution not finite"};
 
 void report(const Message& message) { SHOW_MESSAGE(message.text, message.caption, MB_EXCLAMATION); }
 
@@ -123,6 +127,18 @@ Label weightHeading(int i) {
     return label;
 }
 
+// Weights or desired values near the 32-bit limit overflow in the solver; a solution that is not
+// finite is no solution and is not shown.
+bool solutionIsFinite(int n, int m, int period_count) {
+    for (int t = 1; t <= period_count + 1; ++t)
+        for (int i = 1; i <= m; ++i)
+            if (!std::isfinite(OPTIMAL_STATES(t, i)) || (t <= period_count && i <= n && !std::isfinite(OPTIMAL_CONTROLS(t, i)))) {
+                report(SOLUTION_NOT_FINITE);
+                return false;
+            }
+    return true;
+}
+
 // Point t + 1 of stage i is the desired stock of period t; point 1 waits for x*(0).
 void setNominalStocks(int n, int period_count) {
     NOMINAL_STOCKS.fill(0.0f);
@@ -157,7 +173,7 @@ void OPTIMAL_CONTROL(bool) {
     showTable(PATH_WEIGHTS, period_count, m, 1, weightHeading, RICCATI_DIAGONAL_TABLE);
 
     // The solution
-    if (!CALC_OPT_CONTR(n, m, period_count)) {
+    if (!CALC_OPT_CONTR(n, m, period_count) || !solutionIsFinite(n, m, period_count)) {
         CONTROL_SOLVED = false;
         return;
     }

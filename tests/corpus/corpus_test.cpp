@@ -2,12 +2,14 @@
 // detail and as [I - P] when the read succeeds; it must give exactly the messages listed for it,
 // and no table may show a cell that is not finite. A good model is read and shown before each
 // file and again after it: the second time it must come out as the first, state and tables, so
-// nothing the bad file did lingers in the model.
+// nothing the bad file did lingers in the model. Each control file is read in the same way by
+// "A&pplication of optimal control" between two runs on a good control file, with a good model.
 
 #include "base/program_exit.h"
 #include "analysis/i_minus_p.h"
 #include "analysis/analysis_commands.h"
 #include "control/control_commands.h"
+#include "control/control_state.h"
 #include "model/model_state.h"
 #include "model/read_data.h"
 #include "present/window/file_units.h"
@@ -17,6 +19,7 @@
 #include "tools/walk/step_checks.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -183,7 +186,7 @@ ModelSnapshot snapshot() {
     return s;
 }
 
-class CorpusTest : public ::testing::TestWithParam<CorpusCase> {
+class CorpusSession : public ::testing::Test {
 protected:
     void SetUp() override {
         INSTALL_SCRIPTED_LAYER(&m_layer);
@@ -215,8 +218,20 @@ protected:
         return {lines.begin() + static_cast<long>(mark), lines.end()};
     }
 
+    // The file as "OPTIMAL_CONTROL.d" in the working directory, and the control command.
+    std::vector<std::string> control(const std::string& path) {
+        const size_t mark = m_layer.transcript().lines().size();
+        std::filesystem::copy_file(path, CONTROL_FILE, std::filesystem::copy_options::overwrite_existing);
+        OPTIMAL_CONTROL(true);
+        const std::vector<std::string> lines = m_layer.transcript().lines();
+        return {lines.begin() + static_cast<long>(mark), lines.end()};
+    }
+
     ScriptedWindowLayer m_layer;
+    const std::string CONTROL_FILE = "OPTIMAL_CONTROL.d";
 };
+
+class CorpusTest : public CorpusSession, public ::testing::WithParamInterface<CorpusCase> {};
 
 std::vector<std::string> exclamations(const std::vector<std::string>& lines) {
     std::vector<std::string> boxes;
@@ -266,16 +281,117 @@ std::string caseName(const ::testing::TestParamInfo<CorpusCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Data, CorpusTest, ::testing::ValuesIn(CASES), caseName);
 
-// Every file of the corpus is listed above, and every listed file exists.
-TEST(CorpusListing, EveryFileHasItsCase) {
+// Every file of a corpus folder is listed, and every listed file exists.
+void expectEveryFileListed(const std::string& folder, const std::vector<CorpusCase>& cases, size_t at_least) {
     std::vector<std::string> listed, found;
-    for (const CorpusCase& c : CASES) listed.push_back(c.file);
-    for (const auto& entry : std::filesystem::directory_iterator(KORVEL_CORPUS_DIR))
-        found.push_back(entry.path().filename().string());
+    for (const CorpusCase& c : cases) listed.push_back(c.file);
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) found.push_back(entry.path().filename().string());
     std::sort(listed.begin(), listed.end());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, listed);
-    EXPECT_GE(listed.size(), 60u);
+    EXPECT_GE(listed.size(), at_least);
+}
+
+TEST(CorpusListing, EveryFileHasItsCase) { expectEveryFileListed(KORVEL_CORPUS_DIR, CASES, 60); }
+
+const std::string PERIOD = "\" Attention ! Error regarding the control period\" \" The total control period N has not read properly.\"";
+const std::string PERIOD_RANGE = "\" Attention ! Error regarding the control period\" \" The total control period N must lie between 1 and 55. \"";
+const std::string NOMINAL = "\" Attention ! Error regarding the system nominal path\" \" The system nominal (desired) path has not read properly.\"";
+const std::string WEIGHTS = "\" Attention ! Error regarding the weighting matrices\" \" The diagonal elements of matrises {R(t)}, are not read properly.\"";
+const std::string NOT_FINITE = "\" Attention ! Solution not finite\" \" The optimal control is not finite: the weights or the nominal path are too large. \"";
+const std::string SOLVER = "\" Matrix allocation error\" \" Error in matrix allocation. Probably the data heve not given correctly\"";
+
+// Control files for the two-stage model: groups of 4 values.
+const std::vector<CorpusCase> CONTROL_CASES = {
+    {"empty.d", {PERIOD}},
+    {"blank_lines_only.d", {PERIOD}},
+    {"period_word.d", {PERIOD}},
+    {"period_real.d", {PERIOD}},
+    {"period_nul.d", {PERIOD}},
+    {"period_beyond_32_bits.d", {PERIOD}},
+    {"period_zero.d", {PERIOD_RANGE}},
+    {"period_negative.d", {PERIOD_RANGE}},
+    {"period_56.d", {PERIOD_RANGE}},
+    {"period_55_at_the_limit.d", {}},
+    {"period_1.d", {}},
+    {"end_before_nominal.d", {NOMINAL}},
+    {"end_inside_nominal.d", {NOMINAL}},
+    {"end_after_two_nominal.d", {NOMINAL}},
+    {"end_before_weights.d", {WEIGHTS}},
+    {"end_inside_weights.d", {WEIGHTS}},
+    {"end_after_two_weights.d", {WEIGHTS}},
+    {"nominal_word.d", {NOMINAL}},
+    {"nominal_nul.d", {NOMINAL}},
+    {"nominal_token_too_long.d", {NOMINAL}},
+    {"nominal_beyond_32_bits.d", {NOMINAL}},
+    {"weight_nan.d", {WEIGHTS}},
+    {"weight_decimal_comma.d", {}},  // "0,1" is two values, 0 and 1
+    {"crlf_line_ends.d", {}},
+    {"cr_only_line_ends.d", {}},
+    {"utf8_bom.d", {}},
+    {"nul_after_the_end.d", {}},
+    {"groups_over_lines_and_repeats.d", {}},
+    {"zero_weights.d", {SOLVER}},
+    {"weights_negative.d", {}},
+    {"weights_subnormal.d", {}},
+    {"weights_near_32_bit_limit.d", {NOT_FINITE}},
+    {"nominal_near_32_bit_limit.d", {NOT_FINITE}},
+};
+
+// What a control run may leave: its flag, period, stock series and solution (x*(0..N), u*(1..N)).
+std::vector<float> controlState() {
+    std::vector<float> s{float(CONTROL_SOLVED), float(CONTROL_PERIOD)};
+    for (int p = 1; p <= MAX_GRAPH_POINTS; ++p)
+        for (int i = 1; i <= MAX_STAGES; ++i) s.insert(s.end(), {NOMINAL_STOCKS(p, i), OPTIMAL_STOCKS(p, i)});
+    for (int t = 1; t <= CONTROL_PERIOD + 1; ++t)
+        for (int i = 1; i <= 2 * STAGE_COUNT; ++i)
+            s.insert(s.end(), {OPTIMAL_STATES(t, i), t <= CONTROL_PERIOD && i <= STAGE_COUNT ? OPTIMAL_CONTROLS(t, i) : 0.0f});
+    return s;
+}
+
+class ControlCorpusTest : public CorpusSession, public ::testing::WithParamInterface<CorpusCase> {
+protected:
+    void SetUp() override {
+        CorpusSession::SetUp();
+        m_home = std::filesystem::current_path();
+        m_work = std::filesystem::temp_directory_path() / ("korvel-control-corpus-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_work);
+        std::filesystem::current_path(m_work);
+    }
+    void TearDown() override {
+        CorpusSession::TearDown();
+        std::filesystem::current_path(m_home);
+        std::filesystem::remove_all(m_work);
+    }
+    std::filesystem::path m_home, m_work;
+};
+
+// A read that fails keeps the solution shown before; any run leaves the model alone; and the
+// good control file, run again, gives the tables and the solution it gave the first time.
+TEST_P(ControlCorpusTest, GivesItsMessagesAndLeavesTheGoodSolutionIntact) {
+    const CorpusCase& c = GetParam();
+    const std::string bad = std::string(KORVEL_CORPUS_DIR) + "/../control/" + c.file;
+    ASSERT_TRUE(std::filesystem::exists(bad)) << bad;
+    session(std::string(KORVEL_EXAMPLES_DIR) + "/two_stage_flows.d");
+    const std::vector<std::string> first = shown(control(std::string(KORVEL_EXAMPLES_DIR) + "/OPTIMAL_CONTROL.d"));
+    const ModelSnapshot model = snapshot();
+    const std::vector<float> solution = controlState();
+    ASSERT_TRUE(CONTROL_SOLVED);
+
+    const std::vector<std::string> lines = control(bad);
+    EXPECT_EQ(c.messages, exclamations(lines));
+    EXPECT_EQ(std::vector<std::string>{}, NON_FINITE_SHOWN(lines));
+    EXPECT_TRUE(model.values == snapshot().values) << "the control run changed the model";
+    if (!c.messages.empty() && c.messages.front() != SOLVER && c.messages.front() != NOT_FINITE) EXPECT_TRUE(solution == controlState()) << "a failed read changed the solution";
+
+    EXPECT_EQ(first, shown(control(std::string(KORVEL_EXAMPLES_DIR) + "/OPTIMAL_CONTROL.d")));
+    EXPECT_TRUE(model == snapshot() && solution == controlState()) << "the good control file, run again, solves otherwise";
+}
+
+INSTANTIATE_TEST_SUITE_P(Control, ControlCorpusTest, ::testing::ValuesIn(CONTROL_CASES), caseName);
+
+TEST(CorpusListing, EveryControlFileHasItsCase) {
+    expectEveryFileListed(std::string(KORVEL_CORPUS_DIR) + "/../control", CONTROL_CASES, 20);
 }
 
 }  // namespace
