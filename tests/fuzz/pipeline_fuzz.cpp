@@ -1,8 +1,8 @@
-// Fuzz target of the whole pipeline: any bytes as a data file, opened, read, shown in detail and
-// as [I - P] through the scripted layer, as a user goes on after each step that succeeds. A
-// crash, an assertion, a hang, a shown value that is not finite, flags that disagree or a
-// working file left is a finding. The eigen-solver's FATAL stop is not: it ends the program by
-// design, and some finite matrices of 52 stages and more do reach it.
+// Fuzz target of the whole pipeline: any bytes as a data file, opened, read, shown in detail, as
+// [I - P] and as the common and fixed-size projections, then as "OPTIMAL_CONTROL.d" for the
+// optimal control, all through the scripted layer, as a user goes on after each step that
+// succeeds. A crash, an assertion, a hang, a shown value that is not finite, flags that
+// disagree, a working file left, or the eigen-solver's FATAL stop is a finding.
 
 #include "base/program_exit.h"
 #include "analysis/analysis_commands.h"
@@ -66,9 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g_layer->answers().push(answer);
     DATAFF(true);
     READ_DATA(true);
-    if (DATA_READ) {
-        SHOWDATA(true);
-        if (X_HOLDS_P) SHOWI_A(true);
+    if (DATA_READ) SHOWDATA(true);
+    requireNone(SOLVER_STOPS(g_layer->transcript().lines()));
+    if (DATA_READ && X_HOLDS_P) {
+        SHOWI_A(true);
+        COMPUTE_PROJECTIONS_T(true);
+        COMPUTE_PROJECTIONS_Q(true);
+        std::ofstream(g_work_dir / "OPTIMAL_CONTROL.d", std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        OPTIMAL_CONTROL(true);
+        fs::remove(g_work_dir / "OPTIMAL_CONTROL.d");
     }
     const std::vector<std::string> shown = g_layer->transcript().takeLines();
     requireNone(NON_FINITE_SHOWN(shown));

@@ -7,8 +7,8 @@
 // The program runs in a child process, so a crash or a hang is seen from outside; when it ends
 // (through "&Exit") a new child starts the program afresh and goes on with the next step. Each
 // step draws from its own generator, seeded from SEED and the step number, so a run repeats
-// exactly. A finding prints the seed, the step and the steps before it, back to the start of the
-// program or at most 20, as a scenario for korvel_replay.
+// exactly. A finding prints the seed, the step and every step before it back to the start of the
+// program, as a scenario for korvel_replay: what went wrong may rest on a file read long before.
 
 #include "shell/menu_bar.h"
 #include "shell/startup.h"
@@ -35,7 +35,6 @@ namespace fs = std::filesystem;
 using namespace korvel;
 
 constexpr int WATCHDOG_SECONDS = 60;  // one step, sanitizers and a busy machine included
-constexpr int SHOWN_STEPS = 20;
 constexpr int ENDED = 3;              // the child's status when the program ended by its exit
 constexpr int FINDING = 1;
 
@@ -56,7 +55,7 @@ void append(const fs::path& log, const std::string& line) {
 
 std::vector<std::string> poolFiles() {
     std::vector<std::string> files;
-    for (const char* dir : {KORVEL_EXAMPLES_DIR, KORVEL_CORPUS_DIR})
+    for (const char* dir : {KORVEL_EXAMPLES_DIR, KORVEL_CORPUS_DIR, KORVEL_CONTROL_CORPUS_DIR})
         for (const auto& entry : fs::directory_iterator(dir))
             if (entry.path().extension() == ".d") files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
@@ -95,9 +94,7 @@ struct Seen {
     long verdicts = 0;  // stability verdicts drawn
     long pages = 0;     // table pages
     long boxes = 0;     // message boxes
-    long stops = 0;     // FATAL or TERMINAL stops of the eigen-solver, which end the program by design
     void count(const std::vector<std::string>& lines) {
-        stops += static_cast<long>(SOLVER_STOPS(lines).size());
         for (const std::string& line : lines) {
             reads += line.find("INITIAL DATA HAVE BEEN READ") != std::string::npos;
             verdicts += line.find("SYSTEM IS") != std::string::npos;
@@ -107,7 +104,7 @@ struct Seen {
     }
     std::string line() const {
         return "seen " + std::to_string(reads) + ' ' + std::to_string(verdicts) + ' ' + std::to_string(pages) + ' ' +
-               std::to_string(boxes) + ' ' + std::to_string(stops);
+               std::to_string(boxes);
     }
 };
 
@@ -147,7 +144,7 @@ struct Seen {
         std::erase_if(found, [](const std::string& f) { return f.find("has no expect-exit") != std::string::npos; });
         const std::vector<std::string> shown = user.transcript().takeLines();
         seen.count(shown);
-        for (const auto& check : {NON_FINITE_SHOWN(shown), WORKING_FILES_LEFT(work_dir, walk.temp_dir),
+        for (const auto& check : {NON_FINITE_SHOWN(shown), SOLVER_STOPS(shown), WORKING_FILES_LEFT(work_dir, walk.temp_dir),
                                   INCONSISTENT_MODEL()})
             found.insert(found.end(), check.begin(), check.end());
         if (!found.empty()) finding(found);
@@ -167,7 +164,7 @@ struct LoggedStep {
     std::vector<std::string> lines;  // answers first, then the step's own line
 };
 
-// The steps of the last program run, at most SHOWN_STEPS.
+// The steps of the last program run, all of them.
 std::deque<LoggedStep> lastSteps(const fs::path& log) {
     std::deque<LoggedStep> steps;
     std::ifstream in(log);
@@ -179,7 +176,6 @@ std::deque<LoggedStep> lastSteps(const fs::path& log) {
             continue;
         } else if (text.rfind("step ", 0) == 0) {
             steps.push_back(LoggedStep{std::stol(text.substr(5)), {}});
-            if (steps.size() > SHOWN_STEPS) steps.pop_front();
             pending_line.clear();
         } else if (text.rfind("line ", 0) == 0) {
             pending_line = text.substr(5);
@@ -207,7 +203,7 @@ void report(const Walk& walk, const std::string& what) {
 
 // The counts of every run of the program, added up.
 std::string seenInAll(const fs::path& log) {
-    long totals[5] = {};
+    long totals[4] = {};
     std::ifstream in(log);
     for (std::string text; std::getline(in, text);) {
         if (text.rfind("seen ", 0) != 0) continue;
@@ -219,8 +215,7 @@ std::string seenInAll(const fs::path& log) {
         }
     }
     return std::to_string(totals[0]) + " files read, " + std::to_string(totals[1]) + " verdicts, " +
-           std::to_string(totals[2]) + " table pages, " + std::to_string(totals[3]) + " message boxes, " +
-           std::to_string(totals[4]) + " solver stops";
+           std::to_string(totals[2]) + " table pages, " + std::to_string(totals[3]) + " message boxes";
 }
 
 long lastLoggedStep(const fs::path& log) {
