@@ -12,12 +12,6 @@
 namespace korvel::qt_test {
 namespace {
 
-const QColor BLACK(0, 0, 0);
-const QColor WHITE(255, 255, 255);
-const QColor BLUE(0, 0, 255);
-const QColor RED(255, 0, 0);
-const QColor MAROON(128, 0, 0);
-
 class GraphQtTest : public QtLayerTest {
 protected:
     // Draws the series through GRAPHS and keeps the surface as it stood at the closing click.

@@ -14,7 +14,6 @@ namespace korvel::qt_test {
 namespace {
 
 const QColor BOX(0, 165, 255);
-const QColor WHITE(255, 255, 255);
 const QColor LAYOUT_A_TITLE(160, 0, 41);
 const QColor LAYOUT_B_TITLE(0, 0, 255);
 const QColor PROMPT_ORANGE(255, 133, 0);

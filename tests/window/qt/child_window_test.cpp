@@ -84,34 +84,9 @@ TEST_F(ChildWindowTest, CopyPutsTheActiveSurfaceAndItsTextsOnTheClipboard) {
     ASSERT_NE(nullptr, copied);
     const QImage image = qvariant_cast<QImage>(copied->imageData());
     EXPECT_EQ(QSize(1200, 288), image.size());
-    EXPECT_EQ(QColor(255, 255, 0), image.pixelColor(15, 15));
-    EXPECT_EQ(QColor(128, 0, 0), image.pixelColor(25, 25));
+    EXPECT_EQ(YELLOW, image.pixelColor(15, 15));
+    EXPECT_EQ(MAROON, image.pixelColor(25, 25));
     EXPECT_EQ(QStringLiteral("Total\t1234.5\nSteady state"), copied->text());
-}
-
-TEST_F(ChildWindowTest, SelectTotalWindowThenCopyTakesTheWholeSurface) {
-    INITIALSETTINGS();
-    openIndications();
-    layer.menus().entry(2, 3)->trigger();  // "Se&lect total window"
-    layer.menus().entry(2, 4)->trigger();
-    EXPECT_EQ(QSize(1200, 288), QGuiApplication::clipboard()->image().size());
-}
-
-TEST_F(ChildWindowTest, SelectedAreaCopiesItsPixelsAndTexts) {
-    INITIALSETTINGS();
-    openIndications();
-    MOVE_TO(40, 40);
-    DRAW_TEXT("inside");
-    MOVE_TO(300, 40);
-    DRAW_TEXT("outside");
-    layer.menus().entry(2, 2)->trigger();  // "S&elect area"
-    DrawingSurface& surface = indications().surface();
-    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(30, 30));
-    QTest::mouseMove(&surface, QPoint(100, 70));
-    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(130, 80));
-    layer.menus().entry(2, 4)->trigger();
-    EXPECT_EQ(QSize(101, 51), QGuiApplication::clipboard()->image().size());
-    EXPECT_EQ(QStringLiteral("inside"), QGuiApplication::clipboard()->text());
 }
 
 TEST_F(ChildWindowTest, SelectedTextCopiesTheTextsOnly) {
@@ -168,7 +143,7 @@ TEST_F(ChildWindowTest, FocusChannelRedirectsDrawingWithoutActivatingTheWindow) 
     FOCUS_CHANNEL(10);
     SET_COLOR(15);
     RECTANGLE(3, 0, 0, 3, 3);
-    EXPECT_EQ(QColor(255, 255, 255), indications().canvas().image().pixelColor(2, 2));
+    EXPECT_EQ(WHITE, indications().canvas().image().pixelColor(2, 2));
     EXPECT_EQ(63, FOCUSED_CHANNEL());
 }
 

@@ -107,11 +107,10 @@ TEST(SurfaceResolution, RatioTwoDrawsTwiceThePixelsInTheSameLayout) {
     EXPECT_EQ(QSize(400, 200), sharp.image().size());
     EXPECT_EQ(plain.texts()[0].box, sharp.texts()[0].box);
     EXPECT_EQ(plain.drawnExtent(), sharp.drawnExtent());
-    const QColor blue(0, 0, 255);
-    for (const QPoint corner : {QPoint(10, 10), QPoint(60, 40)}) {
-        EXPECT_EQ(blue, plain.image().pixelColor(corner));
+        for (const QPoint corner : {QPoint(10, 10), QPoint(60, 40)}) {
+        EXPECT_EQ(BLUE, plain.image().pixelColor(corner));
         for (const QPoint part : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-            EXPECT_EQ(blue, sharp.image().pixelColor(corner * 2 + part));
+            EXPECT_EQ(BLUE, sharp.image().pixelColor(corner * 2 + part));
     }
     EXPECT_EQ(QSize(40, 20), sharp.imageOf(QRect(10, 10, 20, 10)).size());
 }

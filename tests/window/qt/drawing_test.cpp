@@ -6,10 +6,6 @@
 namespace korvel::qt_test {
 namespace {
 
-const QColor MAROON(128, 0, 0);
-const QColor WHITE(255, 255, 255);
-const QColor AQUA(0, 255, 255);
-
 class DrawingTest : public QtLayerTest {
 protected:
     DrawingTest() {

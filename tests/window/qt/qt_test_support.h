@@ -27,6 +27,15 @@ inline void PrintTo(const QColor& color, std::ostream* out) {
 
 namespace korvel::qt_test {
 
+// The palette colours the tests look for.
+inline const QColor BLACK(0, 0, 0);
+inline const QColor WHITE(255, 255, 255);
+inline const QColor MAROON(128, 0, 0);
+inline const QColor RED(255, 0, 0);
+inline const QColor YELLOW(255, 255, 0);
+inline const QColor BLUE(0, 0, 255);
+inline const QColor AQUA(0, 255, 255);
+
 // Lets the event loop run until `done` holds; false when `milliseconds` pass first.
 inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 5000) {
     QElapsedTimer clock;

@@ -19,11 +19,6 @@
 namespace korvel::qt_test {
 namespace {
 
-const QColor MAROON(128, 0, 0);
-const QColor WHITE(255, 255, 255);
-const QColor YELLOW(255, 255, 0);
-const QColor AQUA(0, 255, 255);
-
 TEST(StartUp, OpeningScreenWaitsForEnterInTheIndicationsWindowThenShowsInstructions) {
     // Outlives the test: the main routine's thread keeps using it.
     auto* layer = new QtWindowLayer;
