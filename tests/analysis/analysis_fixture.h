@@ -1,16 +1,22 @@
 #pragma once
-// A scripted layer installed and the model state returned to its start for every test.
+// The shared fixture of the analysis and control tests: a scripted layer installed and the
+// model state returned to its start for every test, data files read as "Rea&d data" reads
+// them, and the transcript's message boxes and table pages.
 
-#include "base/fixed_text.h"
 #include "base/program_exit.h"
 #include "model/model_state.h"
-#include "present/tables/cell_texts.h"
+#include "model/read_data.h"
+#include "present/window/file_units.h"
 #include "present/window/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -46,10 +52,13 @@ inline std::vector<ShownPage> pagesOf(const std::vector<std::string>& lines) {
     return pages;
 }
 
-// A value cell of a table as the transcript shows it.
-inline std::string cellText(float value, int kind) { return TRIM_RIGHT(VALUE_CELL_TEXT(value, kind)); }
-// A row-number cell: a blank and the number right-aligned in 12 characters.
-inline std::string rowNumberText(int number) { return " " + RIGHT_ALIGNED(number, 12); }
+inline const std::string SINGULAR_MESSAGE = "msgbox 48 \" Singular matrix \" \" The matrix (\u0399 - P') is singular \" -> OK";
+inline const std::string NOT_READ_MESSAGE =
+    "msgbox 48 \" Data have not been read\" \" Firest you have to read in your data. \" -> OK";
+inline const std::string P_NOT_FORMED_MESSAGE =
+    "msgbox 64 \" Activate the command to show the input data \" \" The computation of matrix P is preceded. \" -> OK";
+
+inline std::string examplePath(const std::string& name) { return std::string(KORVEL_EXAMPLES_DIR) + "/" + name; }
 
 class AnalysisTest : public ::testing::Test {
 protected:
@@ -67,19 +76,38 @@ protected:
         RESULT_TABLE.fill(0.0f);
     }
     void TearDown() override {
+        CLOSE_UNIT(DATA_CHANNEL);
         RESET_MODEL_FLAGS();
         INSTALL_SCRIPTED_LAYER(nullptr);
     }
 
-    std::vector<std::string> lines() const { return m_layer.transcript().lines(); }
-    std::vector<std::string> linesStartingWith(const std::string& start) const {
+    // The data file at `path` opened as "O&pen datafile" leaves it and read.
+    void readFile(const std::string& path) {
+        DATA_UNIT = DATA_CHANNEL;
+        ASSERT_TRUE(OPEN_UNIT(DATA_UNIT, path, UnitAccess::ReadOnly)) << path;
+        DATAFILE_OPEN = true;
+        READ_DATA(false);
+        ASSERT_TRUE(DATA_READ) << path;
+    }
+    void readText(const std::string& text) {
+        const std::string path = ::testing::TempDir() + "korvel_analysis_" + std::to_string(::getpid()) + ".d";
+        std::ofstream(path, std::ios::trunc) << text;
+        readFile(path);
+        std::remove(path.c_str());
+    }
+
+    std::vector<std::string> lines(size_t from = 0) const {
+        const std::vector<std::string> all = m_layer.transcript().lines();
+        return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
+    }
+    std::vector<std::string> linesStartingWith(const std::string& start, size_t from = 0) const {
         std::vector<std::string> found;
-        for (const std::string& line : lines())
+        for (const std::string& line : lines(from))
             if (line.rfind(start, 0) == 0) found.push_back(line);
         return found;
     }
-
-    std::vector<ShownPage> pages() const { return pagesOf(lines()); }
+    std::vector<std::string> messages(size_t from = 0) const { return linesStartingWith("msgbox", from); }
+    std::vector<ShownPage> pages(size_t from = 0) const { return pagesOf(lines(from)); }
 
     ScriptedWindowLayer m_layer;
 };

@@ -3,8 +3,8 @@
 
 #include "analysis/analysis_commands.h"
 #include "analysis_fixture.h"
-#include "projection_cells.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -12,12 +12,14 @@ namespace korvel {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
-using projection_cells::rowNumber;
-using projection_cells::STEADY_STATE_LABEL;
+// A period's label: its number ending in the 13th character; the steady state's mark.
+std::string rowNumber(int t) {
+    const std::string number = std::to_string(t);
+    return std::string(13 - number.size(), ' ') + number;
+}
+const std::string STEADY_STATE_LABEL = "         { > }";
 
 const std::vector<std::string> COMMON_HEADINGS = {"Period    t", "    x_ 1", "Percent (%)", "Total", "Percent (%)", "Tot. inflows"};
-const std::vector<std::string> FIXED_SIZE_HEADINGS = {"Period    t", "    x_ 1", "Percent (%)", "Total", "Percent (%)"};
-const std::string SINGULAR = "msgbox 48 \" Singular matrix \" \" The matrix (\u0399 - P') is singular \" -> OK";
 
 class ProjectionsTest : public AnalysisTest {
 protected:
@@ -48,17 +50,6 @@ protected:
         for (int i = 0; i < n; ++i) p[i][i] = stay;
         giveModel(p, std::vector<float>(n, stock), std::vector<float>(n, inflow), 1);
     }
-    std::vector<std::string> messages(size_t from = 0) const {
-        std::vector<std::string> found;
-        const std::vector<std::string> all = lines();
-        for (size_t k = from; k < all.size(); ++k)
-            if (all[k].rfind("msgbox", 0) == 0) found.push_back(all[k]);
-        return found;
-    }
-    std::vector<ShownPage> pages(size_t from = 0) const {
-        const std::vector<std::string> all = lines();
-        return pagesOf(std::vector<std::string>(all.begin() + static_cast<long>(from), all.end()));
-    }
 };
 
 // n(t) = 0.8 n(t-1) + 10 from 100: 90, 82, 75.6 shown as 76; steady state rnd(10 x 5) = 50.
@@ -79,22 +70,6 @@ TEST_F(ProjectionsTest, OneStageCommon) {
     EXPECT_EQ(COMMON_HEADINGS, shown[0].headings);
     EXPECT_EQ(expected, shown[0].rows);
     EXPECT_TRUE(messages().empty());
-}
-
-// w* = 0.2 and r = [1]: Q = [0.8 + 0.2] = [1], so the stock stays 100 in every period.
-TEST_F(ProjectionsTest, OneStageFixedSize) {
-    giveModel({{0.8f}}, {100.0f}, {10.0f}, 3);
-    COMPUTE_PROJECTIONS_Q(false);
-    const std::vector<ShownPage> shown = pages();
-    ASSERT_EQ(2u, shown.size());
-    EXPECT_EQ(17, shown[0].kind);
-    EXPECT_EQ((std::vector<std::string>{"Row / Column", "   Column 1"}), shown[0].headings);
-    EXPECT_EQ((Rows{{rowNumber(1), "   1.000000"}}), shown[0].rows);
-    EXPECT_EQ(1, shown[1].kind);
-    EXPECT_EQ(FIXED_SIZE_HEADINGS, shown[1].headings);
-    Rows expected;
-    for (int t = 0; t <= 3; ++t) expected.push_back({rowNumber(t), "    100.0000", "    100.0000", "    100.0000", "    100.0000"});
-    EXPECT_EQ(expected, shown[1].rows);
 }
 
 // T = 0: the common table holds period 0 and the steady state, the fixed-size one period 0.
@@ -182,7 +157,7 @@ TEST_F(ProjectionsTest, SingularModelHasNoSteadyState) {
     giveModel({{0.5f, 0.3f}, {0.0f, 1.0f}}, {10.0f, 10.0f}, {2.0f, 2.0f}, 1);
     STEADY_STATE.fill(7.0f);
     COMPUTE_PROJECTIONS_T(false);
-    EXPECT_EQ(std::vector<std::string>{SINGULAR}, messages());
+    EXPECT_EQ(std::vector<std::string>{SINGULAR_MESSAGE}, messages());
     const std::vector<ShownPage> shown = pages();
     ASSERT_EQ(1u, shown.size());
     ASSERT_EQ(3u, shown[0].rows.size());
@@ -206,10 +181,8 @@ TEST_F(ProjectionsTest, Refusals) {
         bool read, p_formed, recruits;
         std::string message;
     } cases[] = {
-        {"common, data not read", COMPUTE_PROJECTIONS_T, 2, false, true, true,
-         "msgbox 48 \" Data have not been read\" \" Firest you have to read in your data. \" -> OK"},
-        {"common, P not formed", COMPUTE_PROJECTIONS_T, 2, true, false, true,
-         "msgbox 64 \" Activate the command to show the input data \" \" The computation of matrix P is preceded. \" -> OK"},
+        {"common, data not read", COMPUTE_PROJECTIONS_T, 2, false, true, true, NOT_READ_MESSAGE},
+        {"common, P not formed", COMPUTE_PROJECTIONS_T, 2, true, false, true, P_NOT_FORMED_MESSAGE},
         {"fixed-size, data not read", COMPUTE_PROJECTIONS_Q, 2, false, true, true, greek_read},
         {"fixed-size, P not formed", COMPUTE_PROJECTIONS_Q, 2, true, false, true, greek_p},
         {"common, 27 stages", COMPUTE_PROJECTIONS_T, 27, true, true, true, too_many},
@@ -229,7 +202,7 @@ TEST_F(ProjectionsTest, Refusals) {
 }
 
 // 12 stages fill the table (three column pages) but not a graph: each request is refused
-// after the table and cleared. 26 stages still fit the table.
+// after the table and cleared; 11 stages are graphed. 26 stages still fit the table.
 TEST_F(ProjectionsTest, GraphOfMoreThanElevenStagesRefused) {
     const std::string refused = "msgbox 64 \" The graph is not going to be presented \" \" The graph of more than 11 stages cannot be drawn. \" -> OK";
     giveStayers(12, 0.5f, 10.0f, 1.0f);
@@ -246,6 +219,16 @@ TEST_F(ProjectionsTest, GraphOfMoreThanElevenStagesRefused) {
     EXPECT_EQ(2u + 3u, pages(from).size());  // Q in columns 1-11 and 12, then the projection
     EXPECT_EQ(std::vector<std::string>{refused}, messages(from));
     EXPECT_FALSE(Q_GRAPH_MODE);
+
+    from = lines().size();
+    giveStayers(11, 0.5f, 10.0f, 1.0f);
+    DATAFILE_OPEN = true;
+    m_layer.answers().push({AnswerKind::Ok});  // no names picked: the notice, then an empty graph
+    STOCK_GRAPH_REQUESTED = true;
+    COMPUTE_PROJECTIONS_T(false);
+    const std::vector<std::string> eleven = messages(from);
+    EXPECT_EQ(0, std::count(eleven.begin(), eleven.end(), refused));
+    EXPECT_EQ(1u, linesStartingWith("graph ", from).size());
 
     from = lines().size();
     giveStayers(26, 0.5f, 10.0f, 1.0f);

@@ -58,13 +58,27 @@ TEST_F(OptimalControlCommandTest, RefusedWithAMessageBeforeTheSolver) {
         m_directory.write("OPTIMAL_CONTROL.d", refusal.file);
         const size_t before = lines().size();
         OPTIMAL_CONTROL(true);
-        const std::vector<std::string> all = lines();
-        EXPECT_EQ(std::vector<std::string>{refusal.message}, std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()))
-            << refusal.name;
+        EXPECT_EQ(std::vector<std::string>{refusal.message}, lines(before)) << refusal.name;
         EXPECT_TRUE(CONTROL_SOLVED) << refusal.name;
         EXPECT_EQ(3, CONTROL_PERIOD) << refusal.name;
         EXPECT_TRUE(m_directory.holdsOnly({"OPTIMAL_CONTROL.d"})) << refusal.name;
     }
+}
+
+// The last accepted sizes beside the first refused above: 27 stages over 55 periods.
+TEST_F(OptimalControlCommandTest, TwentySevenStagesOverFiftyFivePeriodsAreSolved) {
+    STAGE_COUNT = 27;
+    for (int i = 1; i <= 27; ++i) {
+        MATRIX_X(i, i) = 0.5f;
+        INITIAL_STOCKS(i) = 10.0f;
+    }
+    std::string file = "55\n";
+    for (int t = 0; t < 110; ++t) file += "54*1\n";
+    m_directory.write("OPTIMAL_CONTROL.d", file);
+    OPTIMAL_CONTROL(true);
+    EXPECT_TRUE(CONTROL_SOLVED);
+    EXPECT_EQ(55, CONTROL_PERIOD);
+    EXPECT_TRUE(messages().empty());
 }
 
 // All weights zero: S(N) = 0 is singular. The nominal path and the weights are shown, then the

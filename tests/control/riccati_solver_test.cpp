@@ -1,5 +1,5 @@
 // The solver against the stacked least-squares oracle on random stable models, and the
-// hand-worked one-stage cases through the command and its tables.
+// hand-worked one-stage cases through the command.
 
 #include "analysis_fixture.h"
 #include "control/control_commands.h"
@@ -14,9 +14,6 @@
 
 namespace korvel {
 namespace {
-
-constexpr int STATES_KIND = 9;
-constexpr int CONTROLS_KIND = 10;
 
 class RiccatiSolverTest : public AnalysisTest {
 protected:
@@ -135,7 +132,6 @@ TEST_F(RiccatiSolverTest, OneStageByHand) {
     for (const OneStageCase& c : ONE_STAGE_CASES) {
         WorkingDirectory directory;
         directory.write("OPTIMAL_CONTROL.d", controlFile(c));
-        const size_t before = lines().size();
         DATA_READ = true;
         X_HOLDS_P = true;
         STAGE_COUNT = 1;
@@ -143,26 +139,12 @@ TEST_F(RiccatiSolverTest, OneStageByHand) {
         INITIAL_STOCKS(1) = c.stock;
         INFLOWS(1) = c.inflow;
         OPTIMAL_CONTROL(true);
-
-        const std::vector<std::string> all = lines();
-        const std::vector<ShownPage> shown = pagesOf(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()));
-        ASSERT_EQ(4u, shown.size()) << c.name;
-        const ShownPage& states = shown[2];
-        const ShownPage& controls = shown[3];
-        EXPECT_EQ(STATES_KIND, states.kind);
-        EXPECT_EQ((std::vector<std::string>{"  Period    t", "   x*_ 1", "   x*_ 2"}), states.headings) << c.name;
-        ASSERT_EQ(c.states.size(), states.rows.size()) << c.name;
-        for (size_t t = 0; t < c.states.size(); ++t)
-            EXPECT_EQ((std::vector<std::string>{rowNumberText(static_cast<int>(t)), cellText(c.states[t][0], STATES_KIND),
-                                                cellText(c.states[t][1], STATES_KIND)}),
-                      states.rows[t])
-                << c.name << " t " << t;
-        EXPECT_EQ(CONTROLS_KIND, controls.kind);
-        ASSERT_EQ(c.controls.size(), controls.rows.size()) << c.name;
-        for (size_t t = 0; t < c.controls.size(); ++t)
-            EXPECT_EQ((std::vector<std::string>{rowNumberText(static_cast<int>(t + 1)), cellText(c.controls[t], CONTROLS_KIND)}),
-                      controls.rows[t])
-                << c.name << " t " << t + 1;
+        ASSERT_EQ(static_cast<int>(c.controls.size()), CONTROL_PERIOD) << c.name;
+        for (size_t t = 0; t < c.states.size(); ++t) {
+            EXPECT_EQ(c.states[t][0], OPTIMAL_STATES(static_cast<int>(t) + 1, 1)) << c.name << " t " << t;
+            EXPECT_EQ(c.states[t][1], OPTIMAL_STATES(static_cast<int>(t) + 1, 2)) << c.name << " t " << t;
+        }
+        for (size_t t = 0; t < c.controls.size(); ++t) EXPECT_EQ(c.controls[t], OPTIMAL_CONTROLS(static_cast<int>(t) + 1, 1)) << c.name << " t " << t + 1;
         EXPECT_TRUE(CONTROL_SOLVED) << c.name;
         EXPECT_TRUE(directory.holdsOnly({"OPTIMAL_CONTROL.d"})) << c.name;
     }

@@ -13,24 +13,10 @@ namespace {
 
 constexpr double HALF_ROOT_TWO = 0.70710678118654752;
 
-struct Result {
-    std::vector<ComplexDouble> eval;
-    std::vector<ComplexDouble> evec;
-    double index = 0.0;
-};
-
-// `a` column by column.
-Result solve(int n, const std::vector<double>& a) {
-    Result r{std::vector<ComplexDouble>(static_cast<std::size_t>(n)), std::vector<ComplexDouble>(static_cast<std::size_t>(n * n)), 0.0};
-    DEVCRG(n, a.data(), n, r.eval.data(), r.evec.data(), n);
-    r.index = DEPIRG(n, n, a.data(), n, r.eval.data(), r.evec.data(), n);
-    return r;
-}
-
 class EigenEdgeCaseTest : public SolverTest {};
 
 TEST_F(EigenEdgeCaseTest, OneByOne) {
-    const Result r = solve(1, {-2.5});
+    const Solution r = solve(Eigen::MatrixXd::Constant(1, 1, -2.5));
     EXPECT_EQ(ComplexDouble(-2.5, 0.0), r.eval[0]);
     EXPECT_EQ(ComplexDouble(1.0, 0.0), r.evec[0]);
     EXPECT_EQ(0.0, r.index);
@@ -39,7 +25,7 @@ TEST_F(EigenEdgeCaseTest, OneByOne) {
 
 // Roots by decreasing modulus, each with its unit vector.
 TEST_F(EigenEdgeCaseTest, DiagonalMatrix) {
-    const Result r = solve(3, {0.2, 0, 0, 0, 0.9, 0, 0, 0, 0.5});
+    const Solution r = solve(Eigen::MatrixXd(Eigen::Vector3d(0.2, 0.9, 0.5).asDiagonal()));
     const std::vector<ComplexDouble> roots{0.9, 0.5, 0.2};
     EXPECT_EQ(roots, r.eval);
     const std::vector<ComplexDouble> vectors{0, 1, 0, 0, 0, 1, 1, 0, 0};
@@ -50,7 +36,7 @@ TEST_F(EigenEdgeCaseTest, DiagonalMatrix) {
 // The eigenvector of i is (1, -i)/√2; both components have modulus 1/√2, and the first of them
 // is made real.
 TEST_F(EigenEdgeCaseTest, RotationMatrix) {
-    const Result r = solve(2, {0, 1, -1, 0});
+    const Solution r = solve((Eigen::MatrixXd(2, 2) << 0, -1, 1, 0).finished());
     EXPECT_EQ(ComplexDouble(0.0, 1.0), r.eval[0]);
     EXPECT_EQ(ComplexDouble(0.0, -1.0), r.eval[1]);
     const std::vector<ComplexDouble> vectors{{HALF_ROOT_TWO, 0}, {0, -HALF_ROOT_TWO}, {HALF_ROOT_TWO, 0}, {0, HALF_ROOT_TWO}};
@@ -65,7 +51,7 @@ TEST_F(EigenEdgeCaseTest, RotationMatrix) {
 
 // The roots are 0; the performance index warns and is the largest double.
 TEST_F(EigenEdgeCaseTest, ZeroMatrix) {
-    const Result r = solve(3, std::vector<double>(9, 0.0));
+    const Solution r = solve(Eigen::MatrixXd::Zero(3, 3));
     for (const ComplexDouble root : r.eval) EXPECT_EQ(ComplexDouble(0.0, 0.0), root);
     EXPECT_EQ(std::numeric_limits<double>::max(), r.index);
     EXPECT_EQ(WARNING, ERROR_TYPE());

@@ -20,21 +20,6 @@ using Eigen::MatrixXd;
 using ComplexVector = Eigen::VectorXcd;
 constexpr double EPSILON = std::numeric_limits<double>::epsilon();
 
-struct Solution {
-    std::vector<ComplexDouble> eval;
-    std::vector<ComplexDouble> evec;  // column by column, leading dimension n
-    double index = 0.0;
-};
-
-Solution solve(const MatrixXd& a) {
-    const int n = static_cast<int>(a.rows());
-    Solution s{std::vector<ComplexDouble>(static_cast<std::size_t>(n)),
-               std::vector<ComplexDouble>(static_cast<std::size_t>(n * n)), 0.0};
-    DEVCRG(n, a.data(), n, s.eval.data(), s.evec.data(), n);
-    s.index = DEPIRG(n, n, a.data(), n, s.eval.data(), s.evec.data(), n);
-    return s;
-}
-
 double oneNorm(const MatrixXd& a) { return a.cwiseAbs().colwise().sum().maxCoeff(); }
 
 ComplexVector vectorOf(const Solution& s, int n, int j) {

@@ -1,16 +1,34 @@
 #pragma once
-// A scripted window layer for the solver's tests, and the lines the solver printed.
+// A scripted window layer for the solver's tests, the lines the solver printed, and the
+// solver run on a matrix.
 
+#include "analysis/eigen/eigen_solver.h"
 #include "base/program_exit.h"
 #include "present/window/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 
+#include <Eigen/Core>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace korvel {
+
+// The roots, the vectors column by column (leading dimension n) and the performance index.
+struct Solution {
+    std::vector<ComplexDouble> eval;
+    std::vector<ComplexDouble> evec;
+    double index = 0.0;
+};
+
+inline Solution solve(const Eigen::MatrixXd& a) {
+    const int n = static_cast<int>(a.rows());
+    Solution s{std::vector<ComplexDouble>(static_cast<std::size_t>(n)), std::vector<ComplexDouble>(static_cast<std::size_t>(n * n)), 0.0};
+    DEVCRG(n, a.data(), n, s.eval.data(), s.evec.data(), n);
+    s.index = DEPIRG(n, n, a.data(), n, s.eval.data(), s.evec.data(), n);
+    return s;
+}
 
 class SolverTest : public ::testing::Test {
 protected:

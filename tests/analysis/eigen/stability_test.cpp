@@ -61,67 +61,50 @@ protected:
     std::string label(int column) const { return COLUMN_LABELS(column).text(); }
 };
 
-// A stage that nobody leaves gives the root 1, of length exactly 1: unstable.
-TEST_F(StabilityTest, StageNobodyLeaves) {
-    analyse(2, {1.0f, 0.0f, 0.2f, 0.5f});
-    EXPECT_EQ(1.0f, RESULT_TABLE(1, 1));
-    EXPECT_EQ(0.5f, RESULT_TABLE(2, 1));
-    EXPECT_EQ(" Eigenvalues" + std::string(8, ' '), label(1));
-    EXPECT_EQ(1, ROW_NUMBERS(1));
-    EXPECT_EQ(2, ROW_NUMBERS(2));
-    EXPECT_LT(PERFORMANCE_INDEX, 1.0);
-    expectVerdict(REAL_UNSTABLE);
+// Roots by decreasing modulus, a conjugate pair with its positive imaginary part first: one
+// column of real roots, or real part, imaginary part and length. A root of length 1 or more is
+// unstable; a root exactly of length 1 and the stage nobody leaves are the scenarios'.
+struct StabilityCase {
+    const char* name;
+    int n;
+    std::vector<float> p;                  // row by row
+    std::vector<std::vector<float>> roots;  // the table's rows
+    const char* verdict;
+};
+
+const StabilityCase CASES[] = {
+    // [[0, 1], [0.5, -0.5]]: roots -1 and 0.5; -1 has length 1.
+    {"real_root_minus_one", 2, {0.0f, 1.0f, 0.5f, -0.5f}, {{-1.0f}, {0.5f}}, REAL_UNSTABLE},
+    // 0.5 ± 1e-9 i: imaginary parts within 2e-9 count as zero, so the table has one column.
+    {"tiny_imaginary_parts", 2, {0.5f, -1e-18f, 1.0f, 0.5f}, {{0.5f}, {0.5f}}, STABLE},
+    // 0.5 ± 0.5 i, of length √0.5.
+    {"complex_inside", 2, {0.5f, -0.5f, 0.5f, 0.5f}, {{0.5f, 0.5f, 0.70710677f}, {0.5f, -0.5f, 0.70710677f}}, STABLE},
+    // 0.8 ± 0.8 i, of length 1.13, beside a real root 0.3.
+    {"complex_outside", 3, {0.8f, -0.8f, 0.0f, 0.8f, 0.8f, 0.0f, 0.0f, 0.0f, 0.3f},
+     {{0.8f, 0.8f, 1.1313709f}, {0.8f, -0.8f, 1.1313709f}, {0.3f, 0.0f, 0.3f}}, COMPLEX_UNSTABLE},
+};
+
+class StabilityCaseTest : public StabilityTest, public ::testing::WithParamInterface<StabilityCase> {};
+
+TEST_P(StabilityCaseTest, RootsInTheTableThenTheVerdict) {
+    const StabilityCase& c = GetParam();
+    analyse(c.n, c.p);
+    for (int i = 1; i <= c.n; ++i) {
+        const std::vector<float>& row = c.roots[static_cast<size_t>(i - 1)];
+        for (int j = 1; j <= static_cast<int>(row.size()); ++j) EXPECT_NEAR(row[static_cast<size_t>(j - 1)], RESULT_TABLE(i, j), 1e-7f) << i << "," << j;
+        EXPECT_EQ(i, ROW_NUMBERS(i));
+    }
+    if (c.roots[0].size() == 1) {
+        EXPECT_EQ(" Eigenvalues" + std::string(8, ' '), label(1));
+    } else {
+        EXPECT_EQ("Real part" + std::string(11, ' '), label(1));
+        EXPECT_EQ("Imag. part" + std::string(10, ' '), label(2));
+        EXPECT_EQ("  Length" + std::string(12, ' '), label(3));
+    }
+    expectVerdict(c.verdict);
 }
 
-// The roots of [[0, 1], [0.5, -0.5]] are -1 and 0.5; -1 has length 1.
-TEST_F(StabilityTest, RealRootMinusOne) {
-    analyse(2, {0.0f, 1.0f, 0.5f, -0.5f});
-    EXPECT_EQ(-1.0f, RESULT_TABLE(1, 1));
-    EXPECT_EQ(0.5f, RESULT_TABLE(2, 1));
-    expectVerdict(REAL_UNSTABLE);
-}
-
-// Roots 0.5 ± 1e-9 i: imaginary parts within 2e-9 count as zero, so the table has one column.
-TEST_F(StabilityTest, TinyImaginaryPartsCountAsReal) {
-    analyse(2, {0.5f, -1e-18f, 1.0f, 0.5f});
-    EXPECT_EQ(0.5f, RESULT_TABLE(1, 1));
-    EXPECT_EQ(0.5f, RESULT_TABLE(2, 1));
-    EXPECT_EQ(0.0f, RESULT_TABLE(1, 2));
-    EXPECT_EQ(" Eigenvalues" + std::string(8, ' '), label(1));
-    expectVerdict(STABLE);
-}
-
-TEST_F(StabilityTest, OneStage) {
-    analyse(1, {0.8f});
-    EXPECT_EQ(0.8f, RESULT_TABLE(1, 1));
-    EXPECT_EQ(1, ROW_NUMBERS(1));
-    expectVerdict(STABLE);
-}
-
-// Roots 0.5 ± 0.5 i of length √0.5: three columns, the positive imaginary part first.
-TEST_F(StabilityTest, ComplexRootsInsideTheUnitCircle) {
-    analyse(2, {0.5f, -0.5f, 0.5f, 0.5f});
-    const std::vector<float> first{RESULT_TABLE(1, 1), RESULT_TABLE(1, 2), RESULT_TABLE(1, 3)};
-    const std::vector<float> second{RESULT_TABLE(2, 1), RESULT_TABLE(2, 2), RESULT_TABLE(2, 3)};
-    EXPECT_EQ((std::vector<float>{0.5f, 0.5f, 0.70710677f}), first);
-    EXPECT_EQ((std::vector<float>{0.5f, -0.5f, 0.70710677f}), second);
-    EXPECT_EQ("Real part" + std::string(11, ' '), label(1));
-    EXPECT_EQ("Imag. part" + std::string(10, ' '), label(2));
-    EXPECT_EQ("  Length" + std::string(12, ' '), label(3));
-    expectVerdict(STABLE);
-}
-
-// Roots 0.8 ± 0.8 i, of length 1.13, beside a real root 0.3.
-TEST_F(StabilityTest, ComplexRootsOutsideTheUnitCircle) {
-    analyse(3, {0.8f, -0.8f, 0.0f, 0.8f, 0.8f, 0.0f, 0.0f, 0.0f, 0.3f});
-    EXPECT_EQ(0.8f, RESULT_TABLE(1, 1));
-    EXPECT_EQ(0.8f, RESULT_TABLE(1, 2));
-    EXPECT_EQ(-0.8f, RESULT_TABLE(2, 2));
-    EXPECT_EQ(0.3f, RESULT_TABLE(3, 1));
-    EXPECT_EQ(0.0f, RESULT_TABLE(3, 2));
-    EXPECT_EQ(0.3f, RESULT_TABLE(3, 3));
-    expectVerdict(COMPLEX_UNSTABLE);
-}
+INSTANTIATE_TEST_SUITE_P(Matrices, StabilityCaseTest, ::testing::ValuesIn(CASES), [](const auto& info) { return std::string(info.param.name); });
 
 // When the solver gives up, its messages are shown and the program ends: no table, no verdict.
 TEST_F(StabilityTest, SolverFailureEndsTheProgram) {
