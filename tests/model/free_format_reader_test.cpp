@@ -148,33 +148,6 @@ std::string caseName(const ::testing::TestParamInfo<ReaderCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, FreeFormatReaderTest, ::testing::ValuesIn(CASES), caseName);
 
-// The operations of a data file follow one another line by line.
-TEST(FreeFormatReaderSequence, GroupsOfADataFile) {
-    std::string text = "2 10   header\n80 10\n0 90\n10,10\n100 100\n5 5\n0\n";
-    std::FILE* file = fmemopen(text.data(), text.size(), "r");
-    ASSERT_NE(nullptr, file);
-    int32_t n = 0, t = 0;
-    float row1[2] = {}, row2[2] = {}, outflows[2] = {}, stocks[2] = {}, inflows[3] = {};
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{n, t}));
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{row1[0], row1[1]}));
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{row2[0], row2[1]}));
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{outflows[0], outflows[1]}));
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{stocks[0], stocks[1]}));
-    EXPECT_EQ(ReadStatus::Ok, READ_VALUES(file, std::vector<ReadTarget>{inflows[0], inflows[1], inflows[2]}));
-    EXPECT_EQ(ReadStatus::EndOfFile, READ_VALUES(file, std::vector<ReadTarget>{n}));
-    EXPECT_EQ(2, n);
-    EXPECT_EQ(10, t);
-    EXPECT_EQ(80.0f, row1[0]);
-    EXPECT_EQ(10.0f, row1[1]);
-    EXPECT_EQ(0.0f, row2[0]);
-    EXPECT_EQ(90.0f, row2[1]);
-    EXPECT_EQ(10.0f, outflows[1]);
-    EXPECT_EQ(100.0f, stocks[0]);
-    EXPECT_EQ(5.0f, inflows[1]);
-    EXPECT_EQ(0.0f, inflows[2]);
-    std::fclose(file);
-}
-
 // With no file there is nothing to read.
 TEST(FreeFormatReaderSequence, NoFileReadsAsEmpty) {
     float value = 3.0f;

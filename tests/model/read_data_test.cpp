@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -117,45 +118,99 @@ TEST_F(ReadDataTest, MatrixPWithoutOutflows) {
     EXPECT_EQ(10.0f, TOTAL_INFLOW);
 }
 
-// |value| >= 1 compared in single precision: 0.99999998 rounds to 1.0f, 0.99999997 does not.
-TEST_F(ReadDataTest, XToldFromPBySinglePrecisionMagnitude) {
-    struct Case {
-        const char* element;
-        bool is_x;
-    };
-    for (const Case& c : {Case{"1.0", true}, Case{"-1", true}, Case{"0.99999998", true},
-                          Case{"0.99999997", false}, Case{"-0.999", false}}) {
-        SCOPED_TRACE(c.element);
-        SetUp();
-        const std::string outflows = c.is_x ? "1 2\n" : "";
-        openFile(std::string("2 5\n0.5 ") + c.element + "\n0 0.5\n" + outflows + "100 100\n5 5 0\n");
+// One file per case, read into a fresh model.
+struct FileCase {
+    const char* name;
+    std::string text;
+};
+
+class ReadDataFileTest : public ReadDataTest, public ::testing::WithParamInterface<FileCase> {
+protected:
+    void SetUp() override {
+        ReadDataTest::SetUp();
+        openFile(GetParam().text);
         READ_DATA(false);
-        EXPECT_TRUE(DATA_READ);
-        EXPECT_EQ(!c.is_x, static_cast<bool>(X_HOLDS_P));
-        EXPECT_EQ(!c.is_x, static_cast<bool>(P_FROM_FILE));
-        EXPECT_EQ(c.is_x ? 2.0f : UNTOUCHED, OUTFLOWS(2));
-        TearDown();
     }
+};
+
+std::string caseName(const ::testing::TestParamInfo<FileCase>& info) { return info.param.name; }
+
+// |value| >= 1 compared in single precision decides X or P: 0.99999998 rounds to 1.0f (X, with
+// its line of outflows), 0.99999997 does not (P).
+class XOrPTest : public ReadDataFileTest {};
+
+TEST_P(XOrPTest, TakenForXWithOutflowsOrForP) {
+    const bool is_x = GetParam().text.find("\n1 2\n") != std::string::npos;
+    EXPECT_TRUE(DATA_READ);
+    EXPECT_EQ(!is_x, static_cast<bool>(X_HOLDS_P));
+    EXPECT_EQ(!is_x, static_cast<bool>(P_FROM_FILE));
+    EXPECT_EQ(is_x ? 2.0f : UNTOUCHED, OUTFLOWS(2));
 }
 
-TEST_F(ReadDataTest, RecruitmentsAsNumbersOrProportions) {
-    struct Case {
-        const char* group;
-        float inflow1, inflow2, total;
-    };
-    for (const Case& c : {Case{"5 5 0", 5, 5, 10}, Case{"0.5 0.5 40", 20, 20, 40},
-                          Case{"0.25 0.75 -0", 0.25f, 0.75f, 1}, Case{"1 3\n  0.5", 0.5f, 1.5f, 0.5f}}) {
-        SCOPED_TRACE(c.group);
-        SetUp();
-        openFile(std::string("2 5\n0.5 0.25\n0 0.5\n100 100\n") + c.group + "\n");
-        READ_DATA(false);
-        EXPECT_TRUE(DATA_READ);
-        EXPECT_EQ(c.inflow1, INFLOWS(1));
-        EXPECT_EQ(c.inflow2, INFLOWS(2));
-        EXPECT_EQ(c.total, TOTAL_INFLOW);
-        TearDown();
-    }
+std::string withElement(const char* element, bool outflows) {
+    return std::string("2 5\n0.5 ") + element + "\n0 0.5\n" + (outflows ? "1 2\n" : "") + "100 100\n5 5 0\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(Elements, XOrPTest,
+                         ::testing::Values(FileCase{"one", withElement("1.0", true)}, FileCase{"minus_one", withElement("-1", true)},
+                                           FileCase{"rounds_to_one", withElement("0.99999998", true)},
+                                           FileCase{"just_below_one", withElement("0.99999997", false)},
+                                           FileCase{"minus_0_999", withElement("-0.999", false)}),
+                         caseName);
+
+// Recruitments: numbers with a total of 0 (or -0), or proportions of the total given; the total
+// may stand on a line of its own.
+struct Recruitments {
+    const char* name;
+    const char* group;
+    float inflow1, inflow2, total;
+};
+
+class RecruitmentsTest : public ReadDataTest, public ::testing::WithParamInterface<Recruitments> {};
+
+TEST_P(RecruitmentsTest, AsNumbersOrProportions) {
+    openFile(std::string("2 5\n0.5 0.25\n0 0.5\n100 100\n") + GetParam().group + "\n");
+    READ_DATA(false);
+    EXPECT_TRUE(DATA_READ);
+    EXPECT_EQ(GetParam().inflow1, INFLOWS(1));
+    EXPECT_EQ(GetParam().inflow2, INFLOWS(2));
+    EXPECT_EQ(GetParam().total, TOTAL_INFLOW);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, RecruitmentsTest,
+                         ::testing::Values(Recruitments{"numbers", "5 5 0", 5, 5, 10}, Recruitments{"proportions", "0.5 0.5 40", 20, 20, 40},
+                                           Recruitments{"minus_zero_total", "0.25 0.75 -0", 0.25f, 0.75f, 1},
+                                           Recruitments{"total_on_its_own_line", "1 3\n  0.5", 0.5f, 1.5f, 0.5f}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Sizes at their limits on both sides: N from 1 to 55 and T from 0 to 198 are read; beyond,
+// the size is refused before any matrix value is read, and nothing changes. The messages are
+// the corpus test's.
+class SizeLimitTest : public ReadDataFileTest {};
+
+TEST_P(SizeLimitTest, ReadWithinTheLimitsRefusedBeyond) {
+    int stages = 0, periods = 0;
+    std::sscanf(GetParam().text.c_str(), "%d %d", &stages, &periods);
+    const bool within = stages >= 1 && stages <= 55 && periods >= 0 && periods <= 198;
+    EXPECT_EQ(within, static_cast<bool>(DATA_READ));
+    EXPECT_EQ(within ? stages : 4, STAGE_COUNT);
+    EXPECT_EQ(within ? periods : 7, PERIOD_COUNT);
+    EXPECT_EQ(within ? 0.01f : UNTOUCHED, MATRIX_X(1, 1));
+    EXPECT_EQ(within ? 0u : 1u, messageBoxes().size());
+}
+
+std::string ofSize(int stages, int periods) {
+    const int rows = std::clamp(stages, 1, 55);
+    std::string text = std::to_string(stages) + " " + std::to_string(periods) + "\n";
+    for (int i = 1; i <= rows; ++i) text += std::to_string(rows) + "*0.01\n";
+    return text + std::to_string(rows) + "*100\n" + std::to_string(rows) + "*1 0\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeLimitTest,
+                         ::testing::Values(FileCase{"n_0", ofSize(0, 10)}, FileCase{"n_1_t_0", ofSize(1, 0)},
+                                           FileCase{"n_55_t_198", ofSize(55, 198)}, FileCase{"n_56", ofSize(56, 10)},
+                                           FileCase{"t_minus_1", ofSize(2, -1)}, FileCase{"t_199", ofSize(2, 199)}),
+                         caseName);
 
 // Stage 3 has a blank between the stem and its number, stage 12 none.
 TEST_F(ReadDataTest, DefaultLabels) {
@@ -172,91 +227,6 @@ TEST_F(ReadDataTest, DefaultLabels) {
     EXPECT_EQ(20, CHARACTER_COUNT(ROW_LABELS(12).text()));
 }
 
-// A second read after a failure starts again from the top of the file as it now stands, so a
-// file corrected in the meantime reads whole.
-TEST_F(ReadDataTest, ReadAfterFailureStartsFromTheBeginning) {
-    openFile("2 10\n80 10\n0 x\n10 10\n100 100\n5 5 0\n");
-    READ_DATA(false);
-    EXPECT_FALSE(DATA_READ);
-    EXPECT_TRUE(UNIT_IS_OPEN(DATA_UNIT));
-
-    writeFile(X_FILE);
-    READ_DATA(false);
-    EXPECT_TRUE(DATA_READ);
-    EXPECT_EQ(90.0f, MATRIX_X(2, 2));
-    EXPECT_EQ(10.0f, TOTAL_INFLOW);
-}
-
-// A size beyond the arrays is refused before any matrix value is read, and nothing changes.
-TEST_F(ReadDataTest, SizeOutOfRangeIsRefused) {
-    for (const char* header : {"0 10", "56 10", "-3 10", "2 -1", "2 199", "56 -1"}) {
-        SCOPED_TRACE(header);
-        SetUp();
-        openFile(std::string(header) + "\n0.5 0.5\n0.5 0.5\n100 100\n5 5 0\n");
-        READ_DATA(false);
-        EXPECT_FALSE(DATA_READ);
-        EXPECT_EQ(4, STAGE_COUNT);
-        EXPECT_EQ(7, PERIOD_COUNT);
-        EXPECT_EQ(UNTOUCHED, MATRIX_X(1, 1));
-        EXPECT_TRUE(X_HOLDS_P);
-        ASSERT_EQ(1u, messageBoxes().size());
-        EXPECT_EQ(0u, messageBoxes()[0].rfind("msgbox 48 ", 0)) << messageBoxes()[0];
-        TearDown();
-    }
-}
-
-TEST_F(ReadDataTest, SizeLimitsAreAccepted) {
-    for (const auto& [stages, periods] : {std::pair{1, 0}, std::pair{55, 198}}) {
-        SCOPED_TRACE(stages);
-        SetUp();
-        const std::string row = std::to_string(stages) + "*0.01\n";
-        std::string text = std::to_string(stages) + " " + std::to_string(periods) + "\n";
-        for (int i = 1; i <= stages; ++i) text += row;
-        text += std::to_string(stages) + "*100\n" + std::to_string(stages) + "*1 0\n";
-        openFile(text);
-        READ_DATA(false);
-        EXPECT_TRUE(DATA_READ);
-        EXPECT_EQ(stages, STAGE_COUNT);
-        EXPECT_EQ(periods, PERIOD_COUNT);
-        EXPECT_EQ(0.01f, MATRIX_X(stages, stages));
-        EXPECT_EQ(static_cast<float>(stages), TOTAL_INFLOW);
-        TearDown();
-    }
-}
-
-// Each failure is told by the message of its group; what was read before it stays, and the
-// file stays open.
-TEST_F(ReadDataTest, FailuresNameTheirGroup) {
-    struct Case {
-        const char* text;
-        const char* caption;
-    };
-    const Case cases[] = {
-        {"2\n", " Data have not been read "},
-        {"2 3.0\n0.5 0.5\n", " Data have not been read "},
-        {"2 10\n0.5 0.5\n0.5 nan\n", " Attention ! Error reading Matrix X or the system transition matrix "},
-        {"2 10\n0.5 0.5\n", " Attention ! Error reading Matrix X or the system transition matrix "},
-        {"2 10\n80 10\n0 90\n10 1e39\n", "Attention ! Error reading the outgoing people (outflows) from each stage "},
-        {"2 10\n0.5 0.5\n0.5 0.5\n100\n", " Attention ! Error reading the initial conditions "},
-        {"2 10\n0.5 0.5\n0.5 0.5\n100 -inf\n", " Attention ! Error reading the initial conditions "},
-        {"2 10\n0.5 0.5\n0.5 0.5\n100 100\n5 5\n", " Attention ! Error reading the recruitments (inflows), for each stage "},
-        {"2 10\n0.5 0.5\n0.5 0.5\n100 100\n1 2e30 2e30\n", " Attention ! Error reading the recruitments (inflows), for each stage "},
-        {"2 10\n0.5 0.5\n0.5 0.5\n100 100\n3e38 3e38 0\n", " Attention ! Error reading the recruitments (inflows), for each stage "},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        SetUp();
-        openFile(c.text);
-        READ_DATA(false);
-        EXPECT_FALSE(DATA_READ);
-        EXPECT_TRUE(UNIT_IS_OPEN(DATA_UNIT));
-        ASSERT_EQ(1u, messageBoxes().size());
-        EXPECT_NE(std::string::npos, messageBoxes()[0].find(std::string("msgbox 48 \"") + c.caption + '"'))
-            << messageBoxes()[0];
-        TearDown();
-    }
-}
-
 // The header was read before the initial conditions failed; the stocks read stay.
 TEST_F(ReadDataTest, FileEndingInsideInitialConditionsKeepsWhatWasRead) {
     openFile("3 10\n0.5 0 0\n0 0.5 0\n0 0 0.5\n100 200\n");
@@ -266,17 +236,6 @@ TEST_F(ReadDataTest, FileEndingInsideInitialConditionsKeepsWhatWasRead) {
     EXPECT_EQ(0.5f, MATRIX_X(3, 3));
     EXPECT_EQ(200.0f, INITIAL_STOCKS(2));
     EXPECT_EQ(UNTOUCHED, INITIAL_STOCKS(3));
-}
-
-// "&Close datafile" returns the flags, so a P file read after an X file is taken as P.
-TEST_F(ReadDataTest, CloseThenReadPFileGivesPAgain) {
-    openFile(X_FILE);
-    READ_DATA(false);
-    ASSERT_FALSE(P_FROM_FILE);
-    CLOSEFILECALL(true);
-    openFile(P_FILE);
-    READ_DATA(false);
-    expectPFileRead();
 }
 
 // A P file read after an X file failed, without closing in between, is still taken for P.
@@ -292,18 +251,6 @@ TEST_F(ReadDataTest, PFileAfterFailedXFileIsTakenForP) {
     EXPECT_TRUE(P_FROM_FILE);
     EXPECT_EQ(100.0f, INITIAL_STOCKS(1));
     EXPECT_EQ(5.0f, INFLOWS(2));
-}
-
-// Once read, a second read changes nothing.
-TEST_F(ReadDataTest, SecondReadOnlyInforms) {
-    openFile(X_FILE);
-    READ_DATA(false);
-    ASSERT_TRUE(DATA_READ);
-    MATRIX_X(1, 1) = 3.0f;
-    READ_DATA(false);
-    EXPECT_EQ(3.0f, MATRIX_X(1, 1));
-    ASSERT_EQ(1u, messageBoxes().size());
-    EXPECT_EQ(0u, messageBoxes()[0].rfind("msgbox 64 \"Initial data have already been read \"", 0));
 }
 
 }  // namespace
