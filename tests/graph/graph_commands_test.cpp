@@ -1,5 +1,6 @@
 // The graph commands through the scripted layer: the graph buffer is filled as a projection
-// would fill it, and the transcript shows the graph each command draws.
+// would fill it, and the transcript shows the graph each command draws. Whole graphs of real
+// projections, thinned or not, are checked by the projection scenarios.
 
 #include "base/program_exit.h"
 #include "present/graph/graph_commands.h"
@@ -46,13 +47,7 @@ protected:
             for (int k = 1; k <= MAX_GRAPH_SERIES; ++k) GRAPH_VALUES(p, k) = static_cast<float>(10 * k + p);
     }
 
-    void answer(AnswerKind kind, const std::string& text = "", int id = 0) {
-        Answer queued;
-        queued.kind = kind;
-        queued.text = text;
-        queued.id = id;
-        layer.answers().push(queued);
-    }
+    void answer(AnswerKind kind, const std::string& text = "", int id = 0) { layer.answers().push({kind, text, id}); }
     void pick(std::initializer_list<std::string> names) {
         for (const std::string& name : names) answer(AnswerKind::Pick, name);
     }
@@ -64,108 +59,8 @@ protected:
             if (line.rfind(word + ' ', 0) == 0) found.push_back(line);
         return found;
     }
-    // The words of the first line that starts with `word`.
-    std::vector<std::string> wordsOf(const std::string& word) const {
-        const std::vector<std::string> lines = linesOf(word);
-        std::vector<std::string> words;
-        if (lines.empty()) return words;
-        std::string current;
-        for (const char c : lines[0] + ' ') {
-            if (c != ' ') {
-                current += c;
-            } else if (!current.empty()) {
-                words.push_back(current);
-                current.clear();
-            }
-        }
-        return words;
-    }
-
     ScriptedWindowLayer layer;
 };
-
-// Three series of five points: the whole graph as recorded, with its window and click.
-TEST_F(GraphCommandsTest, GraphOfThreeSeriesIsRecordedInFull) {
-    GraphValues values;
-    const float series[3][5] = {{3.2f, 10, 20, 30, 47.5f}, {5, 5, 5, 5, 5}, {40, 30, 20, 10, 0.5f}};
-    for (int s = 1; s <= 3; ++s)
-        for (int p = 1; p <= 5; ++p) values(p, s) = series[s - 1][p - 1];
-    GraphNames names;
-    names(1).assign("    x_1");
-    names(2).assign("    x_2");
-    names(3).assign("   Total");
-    FixedText<20> x_title;
-    x_title.assign("Time period t");
-    FixedText<60> title;
-    title.assign("  Stocks of the grades");
-    FixedText<25> y_title;
-    y_title.assign("Persons");
-    const size_t before = layer.transcript().lines().size();
-    GRAPHS(values, names, 5, 3, 0, x_title, false, title, y_title);
-
-    const std::vector<std::string> lines = layer.transcript().lines();
-    const std::vector<std::string> expected = {
-        "window 15 \"Plain diagram\"",
-        "config 15 read -> 976 640 122 40",
-        "graph \"Stocks of the grades\" \"(Plain time-periods)\" \"Time period t\" \"Persons\"",
-        "axis x 0 5 1 0",
-        "axis y 0 50 5 1",  // 0.5..47.5: unit 10, 5 units, 10 divisions; LINESGRAPH asks 1 decimal
-        "series 1 \"    x_1\" line 5 9 marker 0 9",
-        "points 1 3.2 10 20 30 47.5",
-        "series 2 \"    x_2\" line 1 12 marker 0 12",
-        "points 2 5 5 5 5 5",
-        "series 3 \"   Total\" line 3 4 marker 0 4",
-        "points 3 40 30 20 10 0.5",
-        "labels \"0\" \"1\" \"2\" \"3\" \"4\"",
-        "legend 1 3",
-        "exit-behaviour 3",
-        "mouse 15 mask 1 -> event 1 key 1 at 0 0 (auto)",
-        "close 15",
-    };
-    EXPECT_EQ(expected, std::vector<std::string>(lines.begin() + static_cast<long>(before), lines.end()));
-}
-
-TEST_F(GraphCommandsTest, LongSeriesAreThinnedAndEndAtTheirLastPoint) {
-    struct Case {
-        int points;
-        size_t kept;
-        const char* second_label;
-        const char* last_label;
-    };
-    const Case cases[] = {
-        {62, 31, "\"2\"", "\"61\""},    // step 2; the 31st kept point is point 62
-        {50, 25, "\"2\"", "\"49\""},
-        {152, 38, "\"4\"", "\"151\""},  // limit 45, step 4
-    };
-    FixedText<20> x_title;
-    FixedText<60> title;
-    FixedText<25> y_title;
-    GraphNames names;
-    names(1).assign("    x_1");
-    for (const Case& c : cases) {
-        GraphValues values;
-        for (int p = 1; p <= c.points; ++p) values(p, 1) = static_cast<float>(p);
-        ScriptedWindowLayer fresh;
-        INSTALL_SCRIPTED_LAYER(&fresh);
-        GRAPHS(values, names, c.points, 1, 0, x_title, false, title, y_title);
-        INSTALL_SCRIPTED_LAYER(&layer);
-        std::vector<std::string> labels;
-        std::vector<std::string> points;
-        for (const std::string& line : fresh.transcript().lines()) {
-            if (line.rfind("labels ", 0) == 0) labels.push_back(line);
-            if (line.rfind("points ", 0) == 0) points.push_back(line);
-        }
-        ASSERT_EQ(1u, labels.size());
-        ASSERT_EQ(1u, points.size());
-        EXPECT_EQ("labels \"0\" " + std::string(c.second_label), labels[0].substr(0, 11 + std::string(c.second_label).size()))
-            << c.points;
-        EXPECT_EQ(c.kept, static_cast<size_t>(std::count(labels[0].begin(), labels[0].end(), '"') / 2)) << c.points;
-        EXPECT_TRUE(labels[0].ends_with(std::string(" ") + c.last_label)) << c.points;
-        // The last kept point carries point P's value, here P itself.
-        EXPECT_TRUE(points[0].ends_with(" " + std::to_string(c.points))) << c.points;
-        EXPECT_EQ(c.kept, static_cast<size_t>(std::count(points[0].begin(), points[0].end(), ' ') - 1)) << c.points;
-    }
-}
 
 TEST_F(GraphCommandsTest, PickingOnlyStageThreeDrawsItsSeriesUnderItsName) {
     STOCK_GRAPH_REQUESTED = true;
@@ -194,14 +89,6 @@ TEST_F(GraphCommandsTest, NamePickedTwiceAppearsOnceAtItsLastPick) {
     EXPECT_EQ("points 2 11 12 13 14 15 16", linesOf("points").at(1));
     EXPECT_EQ((std::vector<std::string>{"legend 1 2"}), linesOf("legend"));
     EXPECT_TRUE(linesOf("file").empty());  // no working file holds the picks
-}
-
-TEST_F(GraphCommandsTest, FixedSizeGraphHasNoSteadyStatePoint) {
-    Q_GRAPH_MODE = true;
-    pick({"Total"});
-    answer(AnswerKind::Ok);
-    PLOTVARCALL0(3);
-    EXPECT_EQ((std::vector<std::string>{"points 1 41 42 43 44 45"}), linesOf("points"));
 }
 
 TEST_F(GraphCommandsTest, EightNamesGiveTwoLegendRowsOfFourWithTheirStyles) {

@@ -4,7 +4,6 @@
 #include "present/graph/axis_range.h"
 #include "present/graph/graph_units.h"
 #include "present/graph/legend_geometry.h"
-#include "present/graph/picked_names.h"
 #include "present/graph/point_thinning.h"
 
 #include <gtest/gtest.h>
@@ -147,21 +146,6 @@ TEST(PointThinningTest, KeepsEveryStepthPointWithinTheLabelLimit) {
         EXPECT_EQ(1, thinning.kept.front());
         EXPECT_EQ(c.last_kept, thinning.kept.back()) << c.points << " points";
     }
-}
-
-std::vector<std::string> keptNames(std::initializer_list<const char*> picks) {
-    std::vector<Label> labels;
-    for (const char* pick : picks) labels.emplace_back().assign(pick);
-    std::vector<std::string> kept;
-    for (const Label& label : KEEP_LAST_PICKS(labels)) kept.push_back(TRIM_RIGHT(label.text()));
-    return kept;
-}
-
-TEST(PickedNamesTest, NamePickedSeveralTimesCountsOnceAtItsLastPick) {
-    EXPECT_EQ((std::vector<std::string>{"    x_2", "    x_1"}), keptNames({"    x_1", "    x_2", "    x_1"}));
-    EXPECT_EQ((std::vector<std::string>{"    x_3"}), keptNames({"    x_3", "    x_3"}));
-    EXPECT_EQ((std::vector<std::string>{"   Total", "    x_1"}), keptNames({"   Total", "    x_1"}));
-    EXPECT_TRUE(keptNames({}).empty());
 }
 
 }  // namespace

@@ -34,13 +34,7 @@ protected:
         RESET_MODEL_FLAGS();
         INSTALL_SCRIPTED_LAYER(nullptr);
     }
-    void answerFile(const std::string& path) {
-        Answer answer;
-        answer.kind = AnswerKind::File;
-        answer.text = path;
-        answer.source = "answer file";
-        m_layer.answers().push(answer);
-    }
+    void answerFile(const std::string& path) { m_layer.answers().push({AnswerKind::File, path}); }
 
     ScriptedWindowLayer m_layer;
     std::string m_path;
@@ -91,10 +85,7 @@ TEST_F(DataFileCommandsTest, CancelAfterSuccessLeavesNoFileOpen) {
     answerFile(m_path);
     DATAFF(true);
     ASSERT_TRUE(DATAFILE_OPEN);
-    Answer cancel;
-    cancel.kind = AnswerKind::FileCancel;
-    cancel.source = "answer file cancel";
-    m_layer.answers().push(cancel);
+    m_layer.answers().push({AnswerKind::FileCancel});
     DATAFF(false);
     EXPECT_FALSE(DATAFILE_OPEN);
 }

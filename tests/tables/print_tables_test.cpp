@@ -37,35 +37,7 @@ protected:
     ScriptedWindowLayer layer;
 };
 
-// One small page of the transition matrix, line by line.
-TEST_F(PrintTablesTest, TransitionMatrixPageIsRecordedInFull) {
-    ROW_LABELS(1).assign("   x_1");
-    ROW_LABELS(2).assign("Totals");
-    COLUMN_LABELS(1).assign("     x_1");
-    COLUMN_LABELS(2).assign("     w*");
-    RESULT_TABLE(1, 1) = 0.75f;
-    RESULT_TABLE(1, 2) = 0.25f;
-    RESULT_TABLE(2, 1) = EMPTY_CELL;
-    RESULT_TABLE(2, 2) = 1.5f;
-    PRINTNNN(2, 2, 22, false, COLUMN_LABELS);
-    const std::vector<std::string> expected = {
-        "frame placement 4 0 0 650 820",
-        "window 63 \"Table of results\"",
-        "config 63 -1 -1 80 20 -> 640 320 80 20 ok",
-        "background 63 15",
-        "clear 63",
-        "page 22 \"SYSTEM TRANSITION MATRIX.\" "
-        "\"The coeficients matrix P, vector w* and the corresponding column totals.\" \"\"",
-        "headings \"Rows/Columns\" \"     x_1\" \"     w*\"",
-        "row \"   x_1\" \"   0.750000\" \"   0.250000\"",
-        "row \"Totals\" \"          --\" \"    1.500000\"",
-        "text 63 50 140 \"t'Arial'h15b\" #ff8500 \" (Press the left mouse button)\"",
-        "mouse 63 mask 1 -> event 1 key 1 at 0 0 (auto)",
-        "close 63",
-    };
-    EXPECT_EQ(expected, layer.transcript().lines());
-}
-
+// A whole page, line by line, is checked by the details scenarios; here the page splits.
 TEST_F(PrintTablesTest, TwentyFiveColumnsMakeThreeColumnPagesEachWithTheRowLabels) {
     PRINTNNN(25, 3, 17, false, COLUMN_LABELS);
     const std::vector<std::string> headings = linesOf("headings");

@@ -22,15 +22,20 @@ TEST(PageSpansTest, RunsOfAtMostThePageSize) {
     EXPECT_TRUE(PAGE_SPANS(0, 20).empty());
 }
 
-TEST(PageTextRowsTest, StepsByPageRows) {
-    const int steps[][2] = {{1, 20},    {8, 20},    {9, 35},    {15, 35},   {16, 40},   {25, 40},
-                            {26, 55},   {35, 55},   {36, 70},   {45, 70},   {46, 90},   {65, 90},
-                            {66, 115},  {85, 115},  {86, 135},  {100, 135}, {101, 165}, {120, 165},
-                            {121, 183}, {140, 183}, {141, 208}, {150, 208}, {160, 208}, {161, 232},
-                            {180, 232}, {181, 257}, {200, 257}};
-    for (const auto& step : steps) EXPECT_EQ(step[1], PAGE_TEXT_ROWS(step[0])) << step[0] << " rows";
+// The page window grows with its rows: never shrinking, and holding them with twelve lines or
+// more to spare for titles, headings and prompt; the edges of the first step and the last.
+TEST(PageTextRowsTest, GrowsWithThePagesRows) {
+    for (int rows = 1; rows <= 200; ++rows) {
+        EXPECT_GE(PAGE_TEXT_ROWS(rows), rows + 12) << rows << " rows";
+        if (rows > 1) EXPECT_GE(PAGE_TEXT_ROWS(rows), PAGE_TEXT_ROWS(rows - 1)) << rows << " rows";
+    }
+    EXPECT_EQ(20, PAGE_TEXT_ROWS(8));
+    EXPECT_EQ(35, PAGE_TEXT_ROWS(9));
+    EXPECT_EQ(232, PAGE_TEXT_ROWS(180));
+    EXPECT_EQ(257, PAGE_TEXT_ROWS(181));
 }
 
+// Each step of the text columns at its last page width and the next.
 TEST(PageTextColumnsTest, StepsByPageColumns) {
     const int steps[][2] = {{2, 80}, {5, 80}, {6, 95}, {8, 95}, {9, 105}, {10, 105}, {11, -1}, {12, -1}};
     for (const auto& step : steps) EXPECT_EQ(step[1], PAGE_TEXT_COLUMNS(step[0])) << step[0] << " columns";
