@@ -20,19 +20,6 @@ void loadP(const Eigen::MatrixXf& p, const Eigen::VectorXf& inflows) {
     }
 }
 
-// One stage staying with probability 0.8: [I - P] = [0.2], inverse [5], steady state
-// rnd(10 x 5) = 50.
-TEST_F(GetMatrixImaTest, OneStage) {
-    loadP(Eigen::MatrixXf::Constant(1, 1, 0.8f), Eigen::VectorXf::Constant(1, 10.0f));
-    Vector<float, MAX_STAGES> steady_state;
-    GETMATRIXIMA(1, steady_state, false);
-    EXPECT_FALSE(I_MINUS_P_SINGULAR);
-    EXPECT_FLOAT_EQ(0.2f, I_MINUS_P(1, 1));
-    EXPECT_FLOAT_EQ(5.0f, I_MINUS_P_INVERSE(1, 1));
-    EXPECT_EQ(50.0f, steady_state(1));
-    EXPECT_TRUE(linesStartingWith("msgbox").empty());
-}
-
 // A stage nobody leaves: its row of [I - P] is zero, so the inversion fails with the singular
 // message, no inverse is kept and the steady state keeps its values.
 TEST_F(GetMatrixImaTest, StageNobodyLeavesIsSingular) {

@@ -1,5 +1,5 @@
 // "&Common projections" and "&Fixed-size projections (matrix Q)" on small models worked by
-// hand, and every refusal, through the scripted layer.
+// hand, through the scripted layer; their refusals are the scenario projections_refused.
 
 #include "analysis/analysis_commands.h"
 #include "analysis_fixture.h"
@@ -165,40 +165,6 @@ TEST_F(ProjectionsTest, SingularModelHasNoSteadyState) {
     EXPECT_EQ("    15.00000", shown[0].rows[1][3]);
     const std::string q = "          ?";
     EXPECT_EQ((std::vector<std::string>{STEADY_STATE_LABEL, q, q, q, q, q, q, "    4.000000"}), shown[0].rows[2]);
-}
-
-// Each refusal shows one message and no table.
-TEST_F(ProjectionsTest, Refusals) {
-    const std::string greek_read =
-        "msgbox 48 \" Δεν διαβάστηκαν τα δεδομένα \" \" Προηγείται η ανάγνωση των δεδομένων. \" -> OK";
-    const std::string greek_p = "msgbox 64 \" Εμφάνισε τα δεδομένα για τον υπολογισμό της μήτρας Α \" "
-                                "\" Προηγείται ο υπολογισμός της μήτρας Α των συντελεστών. \" -> OK";
-    const std::string too_many = "msgbox 48 \" Too many stages\" \" The projections of more than 26 stages cannot be shown. \" -> OK";
-    const struct {
-        const char* name;
-        void (*command)(bool);
-        int stages;
-        bool read, p_formed, recruits;
-        std::string message;
-    } cases[] = {
-        {"common, data not read", COMPUTE_PROJECTIONS_T, 2, false, true, true, NOT_READ_MESSAGE},
-        {"common, P not formed", COMPUTE_PROJECTIONS_T, 2, true, false, true, P_NOT_FORMED_MESSAGE},
-        {"fixed-size, data not read", COMPUTE_PROJECTIONS_Q, 2, false, true, true, greek_read},
-        {"fixed-size, P not formed", COMPUTE_PROJECTIONS_Q, 2, true, false, true, greek_p},
-        {"common, 27 stages", COMPUTE_PROJECTIONS_T, 27, true, true, true, too_many},
-        {"fixed-size, 27 stages", COMPUTE_PROJECTIONS_Q, 27, true, true, true, too_many},
-        {"fixed-size, no inflows", COMPUTE_PROJECTIONS_Q, 2, true, true, false,
-         "msgbox 48 \" No recruits\" \" All inflows are zero: the recruits cannot be distributed over the stages. \" -> OK"},
-    };
-    for (const auto& c : cases) {
-        const size_t from = lines().size();
-        giveStayers(c.stages, 0.5f, 10.0f, c.recruits ? 1.0f : 0.0f);
-        DATA_READ = c.read;
-        X_HOLDS_P = c.p_formed;
-        c.command(false);
-        EXPECT_EQ(std::vector<std::string>{c.message}, messages(from)) << c.name;
-        EXPECT_TRUE(pages(from).empty()) << c.name;
-    }
 }
 
 // 12 stages fill the table (three column pages) but not a graph: each request is refused

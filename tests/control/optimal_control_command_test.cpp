@@ -27,14 +27,12 @@ struct Refusal {
     bool p_formed;
     int stages;
     const char* file;
-    const char* message;
+    std::string message;
 };
 
 const Refusal REFUSALS[] = {
-    {"no_data", false, false, 2, "1\n1 1 1 1\n1 1 1 1\n",
-     "msgbox 48 \" Data have not been read\" \" Firest you have to read in your data. \" -> OK"},
-    {"p_not_formed", true, false, 2, "1\n1 1 1 1\n1 1 1 1\n",
-     "msgbox 64 \" Activate the command to show the input data \" \" The computation of matrix P is preceded. \" -> OK"},
+    {"no_data", false, false, 2, "1\n1 1 1 1\n1 1 1 1\n", NOT_READ_MESSAGE},
+    {"p_not_formed", true, false, 2, "1\n1 1 1 1\n1 1 1 1\n", P_NOT_FORMED_MESSAGE},
     {"28_stages", true, true, 28, "1\n",
      "msgbox 48 \" Attention ! The model is too large for the optimal control\" \" The optimal control serves models of "
      "at most 27 stages. \" -> OK"},
