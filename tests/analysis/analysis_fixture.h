@@ -53,10 +53,6 @@ inline std::vector<ShownPage> pagesOf(const std::vector<std::string>& lines) {
 }
 
 inline const std::string SINGULAR_MESSAGE = "msgbox 48 \" Singular matrix \" \" The matrix (\u0399 - P') is singular \" -> OK";
-inline const std::string NOT_READ_MESSAGE =
-    "msgbox 48 \" Data have not been read\" \" Firest you have to read in your data. \" -> OK";
-inline const std::string P_NOT_FORMED_MESSAGE =
-    "msgbox 64 \" Activate the command to show the input data \" \" The computation of matrix P is preceded. \" -> OK";
 
 inline std::string examplePath(const std::string& name) { return std::string(KORVEL_EXAMPLES_DIR) + "/" + name; }
 
