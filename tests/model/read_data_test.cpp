@@ -1,5 +1,6 @@
 // "Rea&d data" on the model state: what each kind of file leaves in the arrays and flags,
-// which the transcript alone does not show.
+// which the transcript alone does not show. The sizes at their limits are the corpus's, X or P
+// at the edge of 1 the scenario read_x_or_p's.
 
 #include "base/fixed_text.h"
 #include "model/model_state.h"
@@ -12,7 +13,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -118,46 +118,6 @@ TEST_F(ReadDataTest, MatrixPWithoutOutflows) {
     EXPECT_EQ(10.0f, TOTAL_INFLOW);
 }
 
-// One file per case, read into a fresh model.
-struct FileCase {
-    const char* name;
-    std::string text;
-};
-
-class ReadDataFileTest : public ReadDataTest, public ::testing::WithParamInterface<FileCase> {
-protected:
-    void SetUp() override {
-        ReadDataTest::SetUp();
-        openFile(GetParam().text);
-        READ_DATA(false);
-    }
-};
-
-std::string caseName(const ::testing::TestParamInfo<FileCase>& info) { return info.param.name; }
-
-// |value| >= 1 compared in single precision decides X or P: 0.99999998 rounds to 1.0f (X, with
-// its line of outflows), 0.99999997 does not (P).
-class XOrPTest : public ReadDataFileTest {};
-
-TEST_P(XOrPTest, TakenForXWithOutflowsOrForP) {
-    const bool is_x = GetParam().text.find("\n1 2\n") != std::string::npos;
-    EXPECT_TRUE(DATA_READ);
-    EXPECT_EQ(!is_x, static_cast<bool>(X_HOLDS_P));
-    EXPECT_EQ(!is_x, static_cast<bool>(P_FROM_FILE));
-    EXPECT_EQ(is_x ? 2.0f : UNTOUCHED, OUTFLOWS(2));
-}
-
-std::string withElement(const char* element, bool outflows) {
-    return std::string("2 5\n0.5 ") + element + "\n0 0.5\n" + (outflows ? "1 2\n" : "") + "100 100\n5 5 0\n";
-}
-
-INSTANTIATE_TEST_SUITE_P(Elements, XOrPTest,
-                         ::testing::Values(FileCase{"one", withElement("1.0", true)}, FileCase{"minus_one", withElement("-1", true)},
-                                           FileCase{"rounds_to_one", withElement("0.99999998", true)},
-                                           FileCase{"just_below_one", withElement("0.99999997", false)},
-                                           FileCase{"minus_0_999", withElement("-0.999", false)}),
-                         caseName);
-
 // Recruitments: numbers with a total of 0 (or -0), or proportions of the total given; the total
 // may stand on a line of its own.
 struct Recruitments {
@@ -182,35 +142,6 @@ INSTANTIATE_TEST_SUITE_P(Groups, RecruitmentsTest,
                                            Recruitments{"minus_zero_total", "0.25 0.75 -0", 0.25f, 0.75f, 1},
                                            Recruitments{"total_on_its_own_line", "1 3\n  0.5", 0.5f, 1.5f, 0.5f}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Sizes at their limits on both sides: N from 1 to 55 and T from 0 to 198 are read; beyond,
-// the size is refused before any matrix value is read, and nothing changes. The messages are
-// the corpus test's.
-class SizeLimitTest : public ReadDataFileTest {};
-
-TEST_P(SizeLimitTest, ReadWithinTheLimitsRefusedBeyond) {
-    int stages = 0, periods = 0;
-    std::sscanf(GetParam().text.c_str(), "%d %d", &stages, &periods);
-    const bool within = stages >= 1 && stages <= 55 && periods >= 0 && periods <= 198;
-    EXPECT_EQ(within, static_cast<bool>(DATA_READ));
-    EXPECT_EQ(within ? stages : 4, STAGE_COUNT);
-    EXPECT_EQ(within ? periods : 7, PERIOD_COUNT);
-    EXPECT_EQ(within ? 0.01f : UNTOUCHED, MATRIX_X(1, 1));
-    EXPECT_EQ(within ? 0u : 1u, messageBoxes().size());
-}
-
-std::string ofSize(int stages, int periods) {
-    const int rows = std::clamp(stages, 1, 55);
-    std::string text = std::to_string(stages) + " " + std::to_string(periods) + "\n";
-    for (int i = 1; i <= rows; ++i) text += std::to_string(rows) + "*0.01\n";
-    return text + std::to_string(rows) + "*100\n" + std::to_string(rows) + "*1 0\n";
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, SizeLimitTest,
-                         ::testing::Values(FileCase{"n_0", ofSize(0, 10)}, FileCase{"n_1_t_0", ofSize(1, 0)},
-                                           FileCase{"n_55_t_198", ofSize(55, 198)}, FileCase{"n_56", ofSize(56, 10)},
-                                           FileCase{"t_minus_1", ofSize(2, -1)}, FileCase{"t_199", ofSize(2, 199)}),
-                         caseName);
 
 // Stage 3 has a blank between the stem and its number, stage 12 none.
 TEST_F(ReadDataTest, DefaultLabels) {
