@@ -1,6 +1,7 @@
 // The example data files read, shown in detail, inverted and projected as a user would, each
 // result checked against a property or against Eigen3 in double as an independent oracle. The
-// shown cells of the same runs are checked by the scenario details_examples.
+// shown cells of the same runs, and two_stage_flows.d worked by hand, are the scenarios
+// details_examples and projections_examples.
 
 #include "analysis/analysis_commands.h"
 #include "analysis/i_minus_p.h"
@@ -131,30 +132,6 @@ TEST_P(ExamplesTest, FixedSizeProjectionKeepsItsTotal) {
 INSTANTIATE_TEST_SUITE_P(Files, ExamplesTest,
                          ::testing::Values("civil_service_grades.d", "complex_roots.d", "two_stage_p.d", "two_stage_flows.d"),
                          [](const auto& info) { return std::string(info.param).substr(0, std::string(info.param).size() - 2); });
-
-// two_stage_flows.d by hand: X = [[80, 10], [0, 90]] with outflows (10, 10) gives T = (100, 100),
-// P = [[0.8, 0.1], [0, 0.9]], w* = (0.1, 0.1), roots 0.9 and 0.8; [I - P]^-1 = [[5, 5], [0, 10]],
-// so with r = (5, 5) the steady state is (5 x 5, 5 x 5 + 5 x 10) = (25, 75).
-TEST_F(AnalysisTest, TwoStageFlowsByHand) {
-    readFile(examplePath("two_stage_flows.d"));
-    SHOWDATA(false);
-    EXPECT_FLOAT_EQ(0.8f, MATRIX_P(1, 1));
-    EXPECT_FLOAT_EQ(0.1f, MATRIX_P(1, 2));
-    EXPECT_EQ(0.0f, MATRIX_P(2, 1));
-    EXPECT_FLOAT_EQ(0.9f, MATRIX_P(2, 2));
-    EXPECT_NEAR(0.1f, OUTFLOWS(1), 1e-7f);
-    EXPECT_NEAR(0.1f, OUTFLOWS(2), 1e-7f);
-    EXPECT_FLOAT_EQ(0.9f, RESULT_TABLE(1, 1));
-    EXPECT_FLOAT_EQ(0.8f, RESULT_TABLE(2, 1));
-    SHOWI_A(false);
-    const float inverse[2][2] = {{5.0f, 5.0f}, {0.0f, 10.0f}};
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 2; ++j) EXPECT_NEAR(inverse[i - 1][j - 1], I_MINUS_P_INVERSE(i, j), 1e-5f) << i << "," << j;
-    COMPUTE_PROJECTIONS_T(false);
-    EXPECT_EQ(25.0f, STOCK_SERIES(PERIOD_COUNT + 2, 1));
-    EXPECT_EQ(75.0f, STOCK_SERIES(PERIOD_COUNT + 2, 2));
-    EXPECT_TRUE(messages().empty());
-}
 
 }  // namespace
 }  // namespace korvel

@@ -1,5 +1,7 @@
 // One read operation at a time on a file held in memory: what lands in each destination,
-// the status, and where the next operation will start.
+// the status, and where the next operation will start. Bad repeats, words, hexadecimal, NaN,
+// infinity, NUL bytes, a second byte order mark and long comments in whole files are the
+// corpus's.
 
 #include "model/free_format_reader.h"
 
@@ -51,11 +53,7 @@ const std::vector<ReaderCase> CASES = {
     {"r*v over kinds", "2*4\n", "ir", ReadStatus::Ok, {4, 4}, ""},
     {"r*v past the last destination", "5*1 9\nnext\n", "rr", ReadStatus::Ok, {1, 1}, "next\n"},
     {"r* stands for nulls", "2* 9\n", "rrr", ReadStatus::Ok, {UNTOUCHED, UNTOUCHED, 9}, ""},
-    {"zero repeat", "0*5\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"signed repeat", "-2*5\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
     {"repeat without count", "*5\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"repeated repeat", "2*3*4\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
-    {"repeat of a bad value", "2*x\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, ""},
     // Slash
     {"slash ends the operation", "1 2 / 3\n4\n", "rrrr", ReadStatus::Ok, {1, 2, UNTOUCHED, UNTOUCHED}, "4\n"},
     {"slash on a continuation line", "1\n/\n5\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, UNTOUCHED}, "5\n"},
@@ -77,12 +75,9 @@ const std::vector<ReaderCase> CASES = {
     {"exponent without digits", "1E\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     {"exponent without a letter", "1.0+3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     {"two points", "1.2.3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"hexadecimal", "0x10\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     {"underflow gives zero", "1e-60\n", "r", ReadStatus::Ok, {0}, ""},
     {"beyond 32 bits", "1e39\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     {"beyond 32 bits, negative", "-3.5D38\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"not a number", "nan\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"infinity", "inf\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     // Integers
     {"signed integers", "+7 -12 007\n", "iii", ReadStatus::Ok, {7, -12, 7}, ""},
     {"integer field holding 3.0", "3.0\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
@@ -100,11 +95,8 @@ const std::vector<ReaderCase> CASES = {
     {"a carriage return alone ends a line", "1 9\r2\rnext\n", "r", ReadStatus::Ok, {1}, "2\rnext\n"},
     {"carriage returns as continuation lines", "1\r\r2\r3\n", "rr", ReadStatus::Ok, {1, 2}, "3\n"},
     {"a byte order mark first", "\xEF\xBB\xBF" "5 6\n", "ii", ReadStatus::Ok, {5, 6}, ""},
-    {"a second byte order mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "5\nnext\n", "i", ReadStatus::BadValue, {UNTOUCHED}, "next\n"},
-    {"a NUL byte in a token", std::string("1\0 2\nnext\n", 10), "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, "next\n"},
     {"a token of 256 characters", std::string(255, '0') + "1\n", "r", ReadStatus::Ok, {1}, ""},
     {"a token of 257 characters stops the read", std::string(256, '0') + "1 2\nnext\n", "rr", ReadStatus::BadValue, {UNTOUCHED, UNTOUCHED}, " 2\nnext\n"},
-    {"a long comment is skipped", "4 " + std::string(100000, 'c') + "\nnext\n", "r", ReadStatus::Ok, {4}, "next\n"},
 };
 
 class FreeFormatReaderTest : public ::testing::TestWithParam<ReaderCase> {};
