@@ -187,6 +187,20 @@ TEST_F(SolverMessagesTest, PoorPerformanceIndex) {
     EXPECT_FALSE(SOLVER_STOPPED());
 }
 
+// The roots are 0; the performance index warns and is the largest double.
+TEST_F(SolverMessagesTest, ZeroMatrixWarns) {
+    const Solution r = solve(Eigen::MatrixXd::Zero(3, 3));
+    for (const ComplexDouble root : r.eval) EXPECT_EQ(ComplexDouble(0.0, 0.0), root);
+    EXPECT_EQ(std::numeric_limits<double>::max(), r.index);
+    EXPECT_EQ(WARNING, ERROR_TYPE());
+    EXPECT_EQ(3, ERROR_CODE());
+    EXPECT_FALSE(SOLVER_STOPPED());
+    const std::vector<std::string> expected{" *** WARNING  ERROR 3 from DE2IRG.  The argument matrix A is zero."};
+    EXPECT_EQ(expected, printedLines());
+    EXPECT_FALSE(m_layer.ended());
+    EXPECT_EQ(0, ERROR_STACK_LEVEL());
+}
+
 TEST_F(SolverMessagesTest, ZeroEigenvector) {
     const std::vector<double> a{1, 0, 0, 1};
     const std::vector<ComplexDouble> eval{1.0, 1.0};
