@@ -1,8 +1,7 @@
-// The solver against the stacked least-squares oracle on random stable models, and the
-// hand-worked one-stage cases through the command.
+// The solver against the stacked least-squares oracle on random stable models. One stage worked
+// by hand is the scenario control_by_hand.
 
 #include "analysis_fixture.h"
-#include "control/control_commands.h"
 #include "control/control_state.h"
 #include "control/riccati_solver.h"
 #include "control_oracle.h"
@@ -98,56 +97,6 @@ TEST_F(RiccatiSolverTest, RuleValuesAgreeWithStackedLeastSquares) {
             }
     EXPECT_TRUE(CONTROL_SOLVED);
     EXPECT_TRUE(directory.holdsOnly({}));
-}
-
-// One stage, P = (p), weights (1, 0): G(t) = (-p, 0) and g(t) = a1(t), so
-// u*(t) = NINT(a1(t) - p x1*(t-1)), x1*(t) = NINT(a1(t)) and x2*(t) = u*(t).
-struct OneStageCase {
-    const char* name;
-    float p;
-    float stock;
-    float inflow;
-    std::vector<float> desired;                 // a1(1..N); a2 is 50 and unweighted
-    std::vector<std::vector<float>> states;     // x*(0..N)
-    std::vector<float> controls;                // u*(1..N)
-};
-
-const OneStageCase ONE_STAGE_CASES[] = {
-    // 2 - 0.5 x 3 = 0.5 gives 1; 0.5 - 0.5 x 2 = -0.5 gives -1; 4.6 - 0.5 x 1 = 4.1 gives 4
-    {"halves", 0.5f, 3.0f, 7.0f, {2.0f, 0.5f, 4.6f}, {{3, 7}, {2, 1}, {1, -1}, {5, 4}}, {1, -1, 4}},
-    // N = 1: the terminal period alone; 30 - 0.8 x 100 = -50
-    {"one_period", 0.8f, 100.0f, 4.0f, {30.0f}, {{100, 4}, {30, -50}}, {-50}},
-    // 90 - 0.9 x 100 = 0, 95 - 0.9 x 90 = 14, 99.4 - 0.9 x 95 = 13.9 gives 14
-    {"stationary", 0.9f, 100.0f, 10.0f, {90.0f, 95.0f, 99.4f}, {{100, 10}, {90, 0}, {95, 14}, {99, 14}}, {0, 14, 14}},
-};
-
-std::string controlFile(const OneStageCase& c) {
-    std::string text = std::to_string(c.desired.size()) + "\n";
-    for (float a : c.desired) text += std::to_string(a) + " 50\n";
-    for (size_t t = 0; t < c.desired.size(); ++t) text += "1 0\n";
-    return text;
-}
-
-TEST_F(RiccatiSolverTest, OneStageByHand) {
-    for (const OneStageCase& c : ONE_STAGE_CASES) {
-        WorkingDirectory directory;
-        directory.write("OPTIMAL_CONTROL.d", controlFile(c));
-        DATA_READ = true;
-        X_HOLDS_P = true;
-        STAGE_COUNT = 1;
-        MATRIX_X(1, 1) = c.p;
-        INITIAL_STOCKS(1) = c.stock;
-        INFLOWS(1) = c.inflow;
-        OPTIMAL_CONTROL(true);
-        ASSERT_EQ(static_cast<int>(c.controls.size()), CONTROL_PERIOD) << c.name;
-        for (size_t t = 0; t < c.states.size(); ++t) {
-            EXPECT_EQ(c.states[t][0], OPTIMAL_STATES(static_cast<int>(t) + 1, 1)) << c.name << " t " << t;
-            EXPECT_EQ(c.states[t][1], OPTIMAL_STATES(static_cast<int>(t) + 1, 2)) << c.name << " t " << t;
-        }
-        for (size_t t = 0; t < c.controls.size(); ++t) EXPECT_EQ(c.controls[t], OPTIMAL_CONTROLS(static_cast<int>(t) + 1, 1)) << c.name << " t " << t + 1;
-        EXPECT_TRUE(CONTROL_SOLVED) << c.name;
-        EXPECT_TRUE(directory.holdsOnly({"OPTIMAL_CONTROL.d"})) << c.name;
-    }
 }
 
 }  // namespace

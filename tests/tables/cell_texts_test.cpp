@@ -1,4 +1,5 @@
-// The texts of table cells: which form each value takes, the markers and the row labels.
+// The texts of table cells: which form each value takes and the markers. Row labels stand in
+// every table of the scenarios.
 
 #include "model/model_state.h"
 #include "present/tables/cell_texts.h"
@@ -43,16 +44,6 @@ TEST(ValueCellTextTest, FormByMagnitudeAndMarkers) {
     };
     for (const CellCase& c : cases)
         EXPECT_EQ(c.expected, VALUE_CELL_TEXT(c.value, c.kind)) << "value " << c.value << " in kind " << c.kind;
-}
-
-TEST(RowNumberCellTextTest, NumberEndsInTheThirteenthCharacter) {
-    EXPECT_EQ("            1", ROW_NUMBER_CELL_TEXT(1, TableLayout::A));
-    EXPECT_EQ("          200", ROW_NUMBER_CELL_TEXT(200, TableLayout::B));
-}
-
-TEST(RowNumberCellTextTest, SteadyStateRowByLayout) {
-    EXPECT_EQ("         { > }", ROW_NUMBER_CELL_TEXT(STEADY_STATE_ROW, TableLayout::A));
-    EXPECT_EQ("        { > }", ROW_NUMBER_CELL_TEXT(STEADY_STATE_ROW, TableLayout::B));
 }
 
 TEST(NamelenTest, LengthWithoutTrailingBlanks) {
