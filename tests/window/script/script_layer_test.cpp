@@ -1,4 +1,7 @@
-// The scripted window layer: what it records and how it answers the waits.
+// The scripted window layer: what it records and how it answers the waits, where the scenarios
+// do not show it. Picks, edits and OK through a dialog's callbacks, the file dialog's answers and
+// Enter for a line read are played by every scenario that opens a file, draws a graph or
+// compares trajectories.
 
 #include "present/window/script/script_failure.h"
 #include "present/window/script/scripted_window_layer.h"
@@ -30,18 +33,8 @@ const DialogTemplate TEST_DIALOG = {
 
 const DialogTemplate* findTestTemplate(int id) { return id == TEST_DIALOG.id ? &TEST_DIALOG : nullptr; }
 
-// What the callbacks saw, control by control.
-struct CallbackEvent {
-    int control;
-    int kind;
-    std::string text;
-};
-std::vector<CallbackEvent> g_events;
-
-void recordingCallback(DIALOG& dialog, int control, int kind) {
-    std::string text(20, ' ');
-    if (control != 1) DIALOG_GET_TEXT(dialog, control, text);
-    g_events.push_back({control, kind, control == 1 ? "" : text});
+// OK ends the dialog; the other controls' uses are the graph scenarios'.
+void endOnOk(DIALOG& dialog, int control, int) {
     if (control == 1) DIALOG_EXIT(dialog);
 }
 
@@ -58,7 +51,6 @@ Answer answerOf(AnswerKind kind, const std::string& text = "", int id = 0, int l
 class ScriptedLayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_events.clear();
         m_layer.useTemplates(findTestTemplate);
         INSTALL_SCRIPTED_LAYER(&m_layer);
     }
@@ -67,60 +59,19 @@ protected:
     std::string lastLine() const { return m_layer.transcript().lines().back(); }
 
     // Dialog 900 with list entries padded to 20 characters.
-    DIALOG openTestDialog(bool bind_callbacks) {
+    DIALOG openTestDialog() {
         DIALOG dialog;
         EXPECT_TRUE(DIALOG_INIT(900, dialog));
         DIALOG_SET_COUNT(dialog, 1005, 3);
         DIALOG_SET_TEXT(dialog, 1005, "    x_1             ", 1);
         DIALOG_SET_TEXT(dialog, 1005, "    x_2             ", 2);
         DIALOG_SET_TEXT(dialog, 1005, "   Total            ", 3);
-        if (bind_callbacks)
-            for (int control : {1005, 1006, 1007, 1}) DIALOG_SET_CALLBACK(dialog, control, recordingCallback);
+        for (int control : {1005, 1006, 1007, 1}) DIALOG_SET_CALLBACK(dialog, control, endOnOk);
         return dialog;
     }
 
     ScriptedWindowLayer m_layer;
 };
-
-TEST_F(ScriptedLayerTest, DialogModalPlaysPicksEditsAndOkThroughTheCallbacks) {
-    DIALOG dialog = openTestDialog(true);
-    m_layer.answers().push(answerOf(AnswerKind::Pick, "x_2"));
-    m_layer.answers().push(answerOf(AnswerKind::Edit, "Stocks by stage", 1006));
-    m_layer.answers().push(answerOf(AnswerKind::Pick, "    x_1"));
-    m_layer.answers().push(answerOf(AnswerKind::Ok));
-
-    EXPECT_EQ(1, DIALOG_MODAL(dialog));
-
-    ASSERT_EQ(4u, g_events.size());
-    const CallbackEvent expected[] = {
-        {1005, DIALOG_CHANGE, "    x_2             "},
-        {1006, DIALOG_CHANGE, "Stocks by stage     "},
-        {1005, DIALOG_CHANGE, "    x_1             "},
-        {1, DIALOG_CLICKED, ""},
-    };
-    for (size_t i = 0; i < g_events.size(); ++i) {
-        SCOPED_TRACE("event " + std::to_string(i));
-        EXPECT_EQ(expected[i].control, g_events[i].control);
-        EXPECT_EQ(expected[i].kind, g_events[i].kind);
-        EXPECT_EQ(expected[i].text, g_events[i].text);
-    }
-    EXPECT_TRUE(m_layer.answers().leftovers().empty());
-    const std::vector<std::string> lines = m_layer.transcript().lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "dialog 900 pick 1005 \"    x_2\""), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "dialog 900 edit 1006 \"Stocks by stage\""), lines.end());
-    EXPECT_EQ("dialog 900 closed", lastLine());
-}
-
-TEST_F(ScriptedLayerTest, OkWithoutCallbackEndsTheDialogAsTheDefaultButtonDoes) {
-    DIALOG dialog = openTestDialog(false);
-    m_layer.answers().push(answerOf(AnswerKind::Pick, "Total"));
-    m_layer.answers().push(answerOf(AnswerKind::Ok));
-    DIALOG_MODAL(dialog);
-    std::string selected(10, '?');
-    EXPECT_TRUE(DIALOG_GET_TEXT(dialog, 1005, selected));
-    EXPECT_EQ("   Total  ", selected);  // padded or cut to the buffer's length
-    EXPECT_TRUE(g_events.empty());
-}
 
 // A dialog left without its answer, or given one of another kind, is the scenarios'
 // unanswered_dialog and wrong_answer_kind; here the answers that do not fit the dialog.
@@ -147,7 +98,7 @@ TEST_F(ScriptedLayerTest, DialogWaitsAreErrorsNamingTheWait) {
         layer.useTemplates(findTestTemplate);
         INSTALL_SCRIPTED_LAYER(&layer);
         for (const Answer& answer : test.answers) layer.answers().push(answer);
-        DIALOG dialog = openTestDialog(true);
+        DIALOG dialog = openTestDialog();
         try {
             DIALOG_MODAL(dialog);
             ADD_FAILURE() << "the dialog did not fail";
@@ -169,51 +120,6 @@ TEST_F(ScriptedLayerTest, MissingTemplateAnswerFailsOnlyItsOwnInit) {
     EXPECT_TRUE(m_layer.answers().leftovers().empty());
     EXPECT_FALSE(DIALOG_INIT(111, other));
     EXPECT_EQ("dialog 111 init -> missing template", lastLine());
-}
-
-FILE_DIALOG_REQUEST dataFileRequest() {
-    FILE_DIALOG_REQUEST request;
-    request.title = "Select and open the datafile";
-    request.default_extension = "txt";
-    request.filters = {{"Data Files(*.d)", "*.d"}, {"All Files(*.*)", "*.*"}};
-    return request;
-}
-
-TEST_F(ScriptedLayerTest, FileDialogAnswersFromFileCancelAndReadOnlyAnswers) {
-    struct Case {
-        Answer answer;
-        bool chosen;
-        std::string path;
-        bool read_only;
-        std::string line_ends_with;
-    };
-    Answer read_only = answerOf(AnswerKind::File, "/data/b.d");
-    read_only.read_only = true;
-    const Case cases[] = {
-        {answerOf(AnswerKind::File, "/data/a.d"), true, "/data/a.d", false, "-> \"/data/a.d\""},
-        {read_only, true, "/data/b.d", true, "-> \"/data/b.d\" read-only"},
-        {answerOf(AnswerKind::FileCancel), false, "", false, "-> cancel"},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.line_ends_with);
-        m_layer.answers().push(test.answer);
-        const FILE_DIALOG_RESULT result = OPEN_FILE_DIALOG(dataFileRequest());
-        EXPECT_EQ(test.chosen, result.chosen);
-        EXPECT_EQ(test.path, result.path);
-        EXPECT_EQ(test.read_only, result.read_only);
-        const std::string line = lastLine();
-        EXPECT_EQ(0u, line.rfind("file-dialog \"Select and open the datafile\" filters \"Data Files(*.d)|*.d\" "
-                                 "\"All Files(*.*)|*.*\" first 1 extension \"txt\" initial \"\"",
-                                 0));
-        EXPECT_EQ(test.line_ends_with, line.substr(line.size() - test.line_ends_with.size()));
-    }
-}
-
-TEST_F(ScriptedLayerTest, ReadLineOnTheCommandThreadTakesAnAnswerEnter) {
-    EXPECT_THROW(READ_LINE(10), ScriptFailure);
-    m_layer.answers().push(answerOf(AnswerKind::Enter));
-    EXPECT_EQ("", READ_LINE(10));
-    EXPECT_EQ("read 10 -> Enter", lastLine());
 }
 
 TEST_F(ScriptedLayerTest, IdlingOnTheCommandThreadFails) { EXPECT_THROW(m_layer.idleForever(), ScriptFailure); }
