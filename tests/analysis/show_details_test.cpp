@@ -2,7 +2,6 @@
 // refusals that must leave the model as it was. The tables it shows are checked by scenarios.
 
 #include "analysis/analysis_commands.h"
-#include "analysis/numbered_label.h"
 #include "analysis/show_details.h"
 #include "analysis_fixture.h"
 
@@ -10,17 +9,6 @@ namespace korvel {
 namespace {
 
 using ShowDetailsTest = AnalysisTest;
-
-// A label's number takes two characters, then three: the edge lies between 99 and 100.
-TEST(NumberedLabelTest, NumberInTwoCharactersThenThree) {
-    const struct {
-        const char* stem;
-        int number;
-        const char* expected;
-    } cases[] = {{"Row_", 1, "Row_ 1"}, {"Row_", 99, "Row_99"}, {"Row_", 100, "Row_100"}, {"  Column", 12, "  Column12"}};
-    for (const auto& row : cases)
-        EXPECT_EQ(PAD_TEXT(row.expected, LABEL_LENGTH), NUMBERED_LABEL(row.stem, row.number).text()) << row.expected;
-}
 
 // Counts with a stage that everybody leaves: X = [[40, 5, 0], [0, 0, 0], [0, 10, 30]], outflows
 // (5, 8, 10). T = (50, 8, 50): P's rows are (0.8, 0.1, 0), (0, 0, 0), (0, 0.2, 0.6) and

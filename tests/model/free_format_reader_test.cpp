@@ -1,7 +1,7 @@
 // One read operation at a time on a file held in memory: what lands in each destination,
 // the status, and where the next operation will start. Bad repeats, words, hexadecimal, NaN,
 // infinity, NUL bytes, a second byte order mark and long comments in whole files are the
-// corpus's.
+// corpus's; the forms of a number are the number tests'.
 
 #include "model/free_format_reader.h"
 
@@ -68,23 +68,11 @@ const std::vector<ReaderCase> CASES = {
     {"comma at a line end, comma next line", "1,\n,3\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, 3}, ""},
     {"comma after a line end", "1\n,3\n", "rr", ReadStatus::Ok, {1, 3}, ""},
     // Reals
-    {"without a point", "5 -3 +2\n", "rrr", ReadStatus::Ok, {5, -3, 2}, ""},
-    {"points at either end", ".5 5. -.25\n", "rrr", ReadStatus::Ok, {0.5, 5, -0.25}, ""},
     {"E and D exponents", "1.5D2 2d-1 3E+1 4e0 5.D1\n", "rrrrr", ReadStatus::Ok, {150, 0.2f, 30, 4, 50}, ""},
-    {"a lone point", ".\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"exponent without digits", "1E\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"exponent without a letter", "1.0+3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"two points", "1.2.3\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"underflow gives zero", "1e-60\n", "r", ReadStatus::Ok, {0}, ""},
     {"beyond 32 bits", "1e39\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"beyond 32 bits, negative", "-3.5D38\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     // Integers
     {"signed integers", "+7 -12 007\n", "iii", ReadStatus::Ok, {7, -12, 7}, ""},
     {"integer field holding 3.0", "3.0\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"integer field holding an exponent", "3e2\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"integer limits", "2147483647 -2147483648\n", "ii", ReadStatus::Ok, {2147483647, -2147483648.0}, ""},
-    {"integer beyond 32 bits", "2147483648\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
-    {"two signs", "+-5\n", "i", ReadStatus::BadValue, {UNTOUCHED}, ""},
     // Failures keep what was read before them
     {"word among the values", "1 x 3\n", "rrr", ReadStatus::BadValue, {1, UNTOUCHED, UNTOUCHED}, ""},
     {"number glued to a word", "1 2abc\n", "rr", ReadStatus::BadValue, {1, UNTOUCHED}, ""},

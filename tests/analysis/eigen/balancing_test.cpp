@@ -73,14 +73,5 @@ TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
     }
 }
 
-// Undoing the exchanges puts the vector rows back in their first order.
-TEST(BalancingTest, BackTransformUndoesTheExchanges) {
-    WorkMatrix a = fromRows({{1, 0, 0}, {2, 3, 4}, {5, 6, 7}});
-    const Balancing b = BALANCE(a);
-    WorkMatrix vectors = fromRows({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
-    BACK_TRANSFORM_BALANCING(b, vectors);
-    expectMatrix({{7, 8, 9}, {4, 5, 6}, {1, 2, 3}}, vectors);
-}
-
 }  // namespace
 }  // namespace korvel

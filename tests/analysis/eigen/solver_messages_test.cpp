@@ -210,17 +210,8 @@ TEST_F(SolverMessagesTest, ZeroEigenvector) {
     EXPECT_EQ(expected, printedLines());
 }
 
-TEST_F(SolverMessagesTest, MachineConstants) {
-    EXPECT_EQ(2.2250738585072014e-308, DMACH(1));
-    EXPECT_EQ(1.7976931348623157e+308, DMACH(2));
-    EXPECT_EQ(1.1102230246251565e-16, DMACH(3));
-    EXPECT_EQ(2.220446049250313e-16, DMACH(4));
-    EXPECT_EQ(0.3010299956639812, DMACH(5));
-    EXPECT_TRUE(std::isnan(DMACH(6)));
-    EXPECT_EQ(std::numeric_limits<double>::infinity(), DMACH(7));
-    EXPECT_EQ(-std::numeric_limits<double>::infinity(), DMACH(8));
-    EXPECT_TRUE(transcript().empty());
-
+// An argument outside 1 to 8 is a TERMINAL condition.
+TEST_F(SolverMessagesTest, MachineConstantOutOfRange) {
     EXPECT_TRUE(std::isnan(DMACH(9)));
     EXPECT_EQ(withTraceback({" *** TERMINAL ERROR 1 from DMACH.  The argument must be between 1 and 8 inclus",
                              " ***          ive. N = 9"},

@@ -15,7 +15,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace korvel {
 namespace {
@@ -93,19 +92,6 @@ TEST_F(ScenarioRunnerTest, QueuedCommandRunsAfterTheCurrentOneWithItsCheckState)
 
 TEST_F(ScenarioRunnerTest, ExpectExitWhileRunningFails) {
     EXPECT_EQ(std::vector<std::string>{"line 1 \"expect-exit\": the program has not ended"}, run("expect-exit\n"));
-}
-
-TEST_F(ScenarioRunnerTest, FilesAreMadeAndRelativeFileAnswersResolvedInTheWorkingDirectory) {
-    EXPECT_TRUE(run("file a.d\n1 2\n3\nend\n").empty());
-    std::ifstream made(m_work_dir / "a.d");
-    const std::string content((std::istreambuf_iterator<char>(made)), std::istreambuf_iterator<char>());
-    EXPECT_EQ("1 2\n3\n", content);
-
-    run("answer file sub/../a.d\nanswer file /elsewhere/b.d\n");
-    const std::vector<Answer> queued = m_layer.answers().leftovers();
-    ASSERT_EQ(2u, queued.size());
-    EXPECT_EQ((m_work_dir / "a.d").string(), queued[0].text);
-    EXPECT_EQ("/elsewhere/b.d", queued[1].text);
 }
 
 }  // namespace
