@@ -52,8 +52,6 @@ inline std::vector<ShownPage> pagesOf(const std::vector<std::string>& lines) {
     return pages;
 }
 
-inline const std::string SINGULAR_MESSAGE = "msgbox 48 \" Singular matrix \" \" The matrix (\u0399 - P') is singular \" -> OK";
-
 inline std::string examplePath(const std::string& name) { return std::string(KORVEL_EXAMPLES_DIR) + "/" + name; }
 
 class AnalysisTest : public ::testing::Test {

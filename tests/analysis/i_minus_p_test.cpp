@@ -20,8 +20,9 @@ void loadP(const Eigen::MatrixXf& p, const Eigen::VectorXf& inflows) {
     }
 }
 
-// A stage nobody leaves: its row of [I - P] is zero, so the inversion fails with the singular
-// message, no inverse is kept and the steady state keeps its values.
+// A stage nobody leaves: its row of [I - P] is zero, so the inversion fails (its message and
+// [I - P] are the scenario matrix_singular's), no inverse is kept and the steady state keeps its
+// values.
 TEST_F(GetMatrixImaTest, StageNobodyLeavesIsSingular) {
     Eigen::MatrixXf p(2, 2);
     p << 0.5f, 0.3f,
@@ -32,10 +33,7 @@ TEST_F(GetMatrixImaTest, StageNobodyLeavesIsSingular) {
     I_MINUS_P_INVERSE.fill(3.0f);
     GETMATRIXIMA(2, steady_state, false);
     EXPECT_TRUE(I_MINUS_P_SINGULAR);
-    EXPECT_EQ(std::vector<std::string>{SINGULAR_MESSAGE}, linesStartingWith("msgbox"));
-    EXPECT_FLOAT_EQ(0.5f, I_MINUS_P(1, 1));
-    EXPECT_FLOAT_EQ(-0.3f, I_MINUS_P(1, 2));
-    EXPECT_EQ(0.0f, I_MINUS_P(2, 2));
+    EXPECT_EQ(1u, messages().size());
     for (int i = 1; i <= 2; ++i) {
         EXPECT_EQ(7.0f, steady_state(i));
         for (int j = 1; j <= 2; ++j) EXPECT_EQ(0.0f, I_MINUS_P_INVERSE(i, j));

@@ -107,7 +107,7 @@ TEST(SurfaceResolution, RatioTwoDrawsTwiceThePixelsInTheSameLayout) {
     EXPECT_EQ(QSize(400, 200), sharp.image().size());
     EXPECT_EQ(plain.texts()[0].box, sharp.texts()[0].box);
     EXPECT_EQ(plain.drawnExtent(), sharp.drawnExtent());
-        for (const QPoint corner : {QPoint(10, 10), QPoint(60, 40)}) {
+    for (const QPoint corner : {QPoint(10, 10), QPoint(60, 40)}) {
         EXPECT_EQ(BLUE, plain.image().pixelColor(corner));
         for (const QPoint part : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
             EXPECT_EQ(BLUE, sharp.image().pixelColor(corner * 2 + part));
