@@ -1,5 +1,7 @@
 #include "analysis/eigen/balancing.h"
 
+#include "analysis/eigen/class_ordering.h"
+
 #include <cmath>
 #include <utility>
 
@@ -110,11 +112,12 @@ bool scaleSweep(WorkMatrix& a, Balancing& b) {
 
 }  // namespace
 
-Balancing BALANCE(WorkMatrix& a) {
+Balancing BALANCE(WorkMatrix& a, double epsilon) {
     const int n = a.order();
-    Balancing b{1, n, WorkVector<double>(n)};
+    Balancing b{1, n, WorkVector<double>(n), WorkVector<int>(n)};
     for (int i = 1; i <= n; ++i) b.scale(i) = 1.0;
     permute(a, b);
+    ORDER_BY_CLASSES(a, b.low, b.high, epsilon, b.state);
     if (b.low < b.high)
         while (scaleSweep(a, b)) {
         }
@@ -125,6 +128,9 @@ void BACK_TRANSFORM_BALANCING(const Balancing& b, WorkMatrix& vectors) {
     const int n = vectors.order();
     for (int i = b.low; i <= b.high; ++i)
         for (int j = 1; j <= n; ++j) vectors(i, j) *= b.scale(i);
+    const WorkMatrix ordered = vectors;
+    for (int p = b.low; p <= b.high; ++p)
+        for (int j = 1; j <= n; ++j) vectors(b.state(p), j) = ordered(p, j);
     // The exchanges in the reverse order of their making: the columns', then the rows'.
     const auto exchangeRows = [&](int i) {
         const int m = static_cast<int>(b.scale(i));

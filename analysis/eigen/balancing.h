@@ -1,7 +1,8 @@
 #pragma once
-// Balancing: rows and columns that isolate an eigenvalue are permuted out of the way, and the
-// rest is scaled by powers of 16 so that rows and columns have comparable norms. Both change
-// the eigenvectors, not the eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
+// Balancing: rows and columns that isolate an eigenvalue are permuted out of the way, the rest
+// is ordered by its classes and scaled by powers of 16 so that rows and columns have comparable
+// norms. All three change the eigenvectors, not the eigenvalues; BACK_TRANSFORM_BALANCING undoes
+// them on the vectors.
 
 #include "analysis/eigen/work_arrays.h"
 
@@ -12,11 +13,14 @@ struct Balancing {
     int high = 1;
     // For j outside low..high, the row and column exchanged with j; inside, its scale factor.
     WorkVector<double> scale;
+    // Position p of the block holds the state that stood at state(p) before the class ordering.
+    WorkVector<int> state;
 };
 
-Balancing BALANCE(WorkMatrix& a);
+Balancing BALANCE(WorkMatrix& a, double epsilon);
 
-// Multiplies row i of `vectors` by the scale factor of i, then undoes the exchanges.
+// Multiplies row i of `vectors` by the scale factor of i, then undoes the class ordering and the
+// exchanges.
 void BACK_TRANSFORM_BALANCING(const Balancing& balancing, WorkMatrix& vectors);
 
 }  // namespace korvel

@@ -36,7 +36,7 @@ void DE8CRG(int n, const double* a, int lda, ComplexDouble* eval, ComplexDouble*
     const double smallest = DMACH(1);
     DCRGRG(n, a, lda, work.h);
     // Balance
-    const Balancing balancing = BALANCE(work.h);
+    const Balancing balancing = BALANCE(work.h, epsilon);
     // Reduce to Hessenberg form
     REDUCE_TO_HESSENBERG(work.h, balancing.low, balancing.high, work.z, work.hessenberg);
     // Iterate to the quasi-triangular form

@@ -138,6 +138,9 @@ const std::vector<CorpusCase> CASES = {
     // P with zero rows: many zero roots, which the eigen-solver must settle
     {"p_rank_one_zero_row_53.d", {}},
     {"p_zero_roots_defective_40.d", {}},
+    // states 9, 2, 4, 5, 6 pass everybody on, from the cycle 7-8 to the cycle 1-3: five exact
+    // zero roots in the middle of the matrix, which once ended the program
+    {"p_chain_between_cycles_9.d", {}},
     // r*v, null values and the slash
     {"repeat_forms.d", {}},
     {"repeat_count_zero.d", {MATRIX}},

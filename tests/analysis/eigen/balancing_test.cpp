@@ -26,7 +26,7 @@ void expectMatrix(const std::vector<std::vector<double>>& expected, const WorkMa
 // Row 1 has no off-diagonal element: its root 1 goes to the bottom by exchanging 1 and 3.
 TEST(BalancingTest, IsolatedRowMovesToTheBottom) {
     WorkMatrix a = fromRows({{1, 0, 0}, {2, 3, 4}, {5, 6, 7}});
-    const Balancing b = BALANCE(a);
+    const Balancing b = BALANCE(a, 0x1p-52);
     EXPECT_EQ(1, b.low);
     EXPECT_EQ(2, b.high);
     expectMatrix({{7, 6, 5}, {4, 3, 2}, {0, 0, 1}}, a);
@@ -37,7 +37,7 @@ TEST(BalancingTest, IsolatedRowMovesToTheBottom) {
 // both off-diagonal elements are 1. Undoing it scales row 1 of the vectors by 4096.
 TEST(BalancingTest, ScalingByPowersOfSixteen) {
     WorkMatrix a = fromRows({{1, 4096}, {1.0 / 4096, 1}});
-    const Balancing b = BALANCE(a);
+    const Balancing b = BALANCE(a, 0x1p-52);
     EXPECT_EQ(1, b.low);
     EXPECT_EQ(2, b.high);
     expectMatrix({{1, 1}, {1, 1}}, a);
@@ -66,10 +66,38 @@ TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.element);
         WorkMatrix a = fromRows({{1, c.element}, {1, 1}});
-        const Balancing b = BALANCE(a);
+        const Balancing b = BALANCE(a, 0x1p-52);
         expectMatrix(c.balanced, a);
         EXPECT_EQ(c.scale, b.scale(1));
         EXPECT_EQ(1.0, b.scale(2));
+    }
+}
+
+// The cycle 2-3 feeds state 1, which feeds the cycle 4-5: they go in that order, and nothing
+// is left below the blocks. An element from 4 back to 2 joins all five states into one class,
+// unless it is below ε times its row's and its column's sums (0.5 each): 1e-30 is dropped,
+// 1e-15 stays.
+TEST(BalancingTest, ClassesInTheOrderTheyFeedEachOther) {
+    struct Case {
+        double back;
+        std::vector<int> state;
+    };
+    const std::vector<Case> cases{{0.0, {2, 3, 1, 4, 5}}, {1e-30, {2, 3, 1, 4, 5}}, {1e-15, {1, 2, 3, 4, 5}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.back);
+        WorkMatrix a = fromRows({{0, 0, 0, 0.25, 0},
+                                 {0, 0, 0.5, 0, 0},
+                                 {0.25, 0.5, 0, 0, 0},
+                                 {0, c.back, 0, 0, 0.5},
+                                 {0, 0, 0, 0.5, 0}});
+        const Balancing b = BALANCE(a, 0x1p-52);
+        for (int p = 1; p <= 5; ++p) EXPECT_EQ(c.state[static_cast<std::size_t>(p - 1)], b.state(p)) << "position " << p;
+        if (c.state.front() == 1) continue;
+        expectMatrix({{0, 0.5, 0, 0, 0}, {0.5, 0, 0.25, 0, 0}, {0, 0, 0, 0.25, 0}, {0, 0, 0, 0, 0.5}, {0, 0, 0, 0.5, 0}}, a);
+        WorkMatrix vectors(5);
+        vectors.setIdentity();
+        BACK_TRANSFORM_BALANCING(b, vectors);
+        expectMatrix({{0, 0, 1, 0, 0}, {1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}, vectors);
     }
 }
 

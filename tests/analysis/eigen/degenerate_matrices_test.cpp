@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
+#include <random>
 #include <string>
 
 namespace korvel {
@@ -62,6 +64,53 @@ TEST_F(DegenerateMatricesTest, EveryOrderConvergesToTheOracleRoots) {
         }
     }
     EXPECT_TRUE(printedLines().empty());
+}
+
+// A P of 32-bit entries in which a chain of k >= 3 states that pass everybody on lies between
+// two groups of states: the first feeds the chain's head, its tail feeds the second. Its k roots
+// are exactly zero; iterated on among the groups' roots they became a cloud of rounding noise
+// that, in about one such P in a thousand, did not settle in 50 iterations and ended the
+// program. Each group is a cycle or a random dense block. When `joined`, an element far below
+// the rounding of its row (1e-30) leads from the chain's tail to a random state.
+MatrixXd chainBetweenGroups(std::mt19937& random, bool joined) {
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    const int n = 5 + static_cast<int>(random() % 51);
+    const int k = 3 + static_cast<int>(random() % static_cast<unsigned>(n - 4));
+    const int first_group = static_cast<int>(random() % static_cast<unsigned>(n - k - 1)) + 1;
+    std::vector<int> state(static_cast<std::size_t>(n));
+    std::iota(state.begin(), state.end(), 0);
+    std::shuffle(state.begin(), state.end(), random);
+    MatrixXd a = MatrixXd::Zero(n, n);
+    const auto at = [&](int i, int j) -> double& { return a(state[static_cast<std::size_t>(i)], state[static_cast<std::size_t>(j)]); };
+    const bool cycles = random() % 2 == 0;
+    const auto group = [&](int from, int to) {
+        for (int i = from; i < to; ++i)
+            for (int j = from; j < to; ++j)
+                if (cycles ? j == (i + 1 < to ? i + 1 : from) : u(random) < 0.5f) at(i, j) = u(random) * 0.999f / static_cast<float>(to - from);
+    };
+    group(0, first_group);
+    group(first_group + k, n);
+    for (int i = first_group - 1; i < first_group + k; ++i) at(i, i + 1) = 0.05f + 0.9f * u(random);
+    if (joined) at(first_group + k - 1, static_cast<int>(random() % static_cast<unsigned>(n))) += 1e-30f;
+    return a;
+}
+
+TEST_F(DegenerateMatricesTest, ChainBetweenGroupsSettles) {
+    std::mt19937 random(2026);
+    for (const bool joined : {false, true})
+        for (int sample = 1; sample <= 1000; ++sample) {
+            const MatrixXd a = chainBetweenGroups(random, joined);
+            const Solution s = solve(a);
+            const std::string name = (joined ? "joined sample " : "sample ") + std::to_string(sample);
+            ASSERT_FALSE(SOLVER_STOPPED()) << name << " of order " << a.rows();
+            ComplexDouble sum = 0.0;
+            for (const ComplexDouble root : s.eval) sum += root;
+            EXPECT_NEAR(0.0, std::abs(sum - a.trace()), 100 * a.rows() * std::numeric_limits<double>::epsilon()) << name;
+            // The index checks every vector against its root. Joined, the element of 1e-30 that
+            // a column may hold alone makes balancing scale by up to 16^25, and the vectors
+            // through it lose their accuracy: a known price of balancing, left as it is.
+            if (!joined) EXPECT_TRUE(printedLines().empty()) << name;
+        }
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// Orders the states of the block low..high so that the matrix becomes block upper triangular
+// by the classes of its graph (i leads to j when a(i, j) is not zero; a class is a set of states
+// that lead to each other). Between two classes the Hessenberg form then has an exactly zero
+// subdiagonal, so the iteration splits there at once and works on one class at a time. This
+// matters for a chain of states that nobody stays in, fed by one group and feeding another: its
+// roots are all exactly zero, but iterated on together with the groups around it they become a
+// cloud of rounding noise that no shift resolves. The ordering is a permutation: it moves
+// elements, it does not change them.
+//
+// An off-diagonal element of the block below ε times both its row's and its column's sum of
+// magnitudes is set to zero first: it is below the rounding of either, and would join classes
+// only to leave the same cloud of noise, which balancing then spreads over the whole cycle.
+
+#include "analysis/eigen/work_arrays.h"
+
+namespace korvel {
+
+// Fills `state` (sized to the matrix' order) so that position p holds the state that stood at
+// state(p), and permutes the rows and columns of `a` accordingly; positions outside low..high
+// keep their state. Returns false, leaving every state where it stood, when the block is a
+// single class or already in such an order.
+bool ORDER_BY_CLASSES(WorkMatrix& a, int low, int high, double epsilon, WorkVector<int>& state);
+
+}  // namespace korvel
