@@ -10,6 +10,9 @@ namespace {
 
 bool leads(const WorkMatrix& a, int i, int j) { return i != j && a(i, j) != 0.0; }
 
+// Indexes the per-state and per-class tables, which count from 0.
+std::size_t u(int k) { return static_cast<std::size_t>(k); }
+
 struct Classes {
     std::vector<int> of;  // indexed by state - low
     int count = 0;
@@ -18,15 +21,14 @@ struct Classes {
 // The classes of the block by Tarjan's method, without recursion.
 Classes findClasses(const WorkMatrix& a, int low, int high) {
     const int size = high - low + 1;
-    Classes classes{std::vector<int>(static_cast<std::size_t>(size), -1), 0};
-    std::vector<int> index(static_cast<std::size_t>(size), -1);
-    std::vector<int> lowlink(static_cast<std::size_t>(size), 0);
-    std::vector<int> next(static_cast<std::size_t>(size), 0);  // the next successor to look at
-    std::vector<bool> open(static_cast<std::size_t>(size), false);
+    Classes classes{std::vector<int>(u(size), -1), 0};
+    std::vector<int> index(u(size), -1);
+    std::vector<int> lowlink(u(size), 0);
+    std::vector<int> next(u(size), 0);  // the next successor to look at
+    std::vector<bool> open(u(size), false);
     std::vector<int> stack;
     std::vector<int> path;
     int counter = 0;
-    const auto u = [](int k) { return static_cast<std::size_t>(k); };
     for (int root = 0; root < size; ++root) {
         if (index[u(root)] >= 0) continue;
         path.push_back(root);
@@ -101,7 +103,6 @@ bool ORDER_BY_CLASSES(WorkMatrix& a, int low, int high, double epsilon, WorkVect
     const Classes classes = findClasses(a, low, high);
     if (classes.count == 1) return false;
     const int size = high - low + 1;
-    const auto u = [](int k) { return static_cast<std::size_t>(k); };
     // How many classes lead into each class; a class is placed once all of them are.
     std::vector<int> waiting(u(classes.count), 0);
     std::vector<bool> edge(u(classes.count * classes.count), false);
