@@ -15,13 +15,16 @@ namespace {
 
 constexpr int OK_ID = 1;
 
-// Dialog units: a quarter of the dialog font's average character width across, an eighth of
-// its height down.
+// Dialog units: a quarter of the average width of the letters A-Z and a-z in the dialog font
+// across, an eighth of its height down. The templates' texts were fitted to that letter average;
+// the font's own average character width, which counts narrow glyphs too, is up to a fifth
+// smaller and cut off the end of the longer texts.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font) {
         const QFontMetricsF metrics(font);
-        m_x = metrics.averageCharWidth() / 4.0;
+        const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        m_x = metrics.horizontalAdvance(letters) / letters.size() / 4.0;
         m_y = metrics.height() / 8.0;
     }
     QRect rect(int x, int y, int width, int height) const {

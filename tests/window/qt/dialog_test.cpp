@@ -89,6 +89,25 @@ TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheDialogFont) {
     EXPECT_NEAR(24.0 / 186, static_cast<double>(okArea.width()) / dialogSize.width(), 0.01);
 }
 
+// Every text of the program's three dialogs is drawn whole in the box its template gives it.
+TEST_F(DialogTest, EveryStaticTextFitsItsBox) {
+    for (const int id : {111, 112, ABOUT_BOX}) {
+        DIALOG dialog;
+        ASSERT_TRUE(DIALOG_INIT(id, dialog));
+        std::vector<std::pair<QString, double>> overflows;
+        whenModalShown([&](QWidget* shown) {
+            for (const QLabel* label : shown->findChildren<QLabel*>()) {
+                const double needed = label->fontMetrics().horizontalAdvance(label->text());
+                if (needed > label->contentsRect().width()) overflows.emplace_back(label->text(), needed - label->contentsRect().width());
+            }
+            shown->close();
+        });
+        DIALOG_MODAL(dialog);
+        DIALOG_UNINIT(dialog);
+        for (const auto& [text, pixels] : overflows) ADD_FAILURE() << "dialog " << id << ": \"" << text.toStdString() << "\" is " << pixels << " pixels too wide";
+    }
+}
+
 // A list of names, an edit field and OK, as the graph dialogs have them.
 const DialogTemplate PICK_NAMES = {
     900,
