@@ -95,10 +95,7 @@ protected:
         return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
     }
     std::vector<std::string> linesStartingWith(const std::string& start, size_t from = 0) const {
-        std::vector<std::string> found;
-        for (const std::string& line : lines(from))
-            if (line.rfind(start, 0) == 0) found.push_back(line);
-        return found;
+        return m_layer.transcript().linesStartingWith(start, from);
     }
     std::vector<std::string> messages(size_t from = 0) const { return linesStartingWith("msgbox", from); }
     std::vector<ShownPage> pages(size_t from = 0) const { return pagesOf(lines(from)); }

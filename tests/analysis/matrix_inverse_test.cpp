@@ -68,12 +68,6 @@ protected:
             if (entry.is_regular_file() && entry.path().filename().string().front() != '.') return false;
         return true;
     }
-    static std::vector<std::string> linesOf(const ScriptedWindowLayer& layer, const std::string& start) {
-        std::vector<std::string> found;
-        for (const std::string& line : layer.transcript().lines())
-            if (line.rfind(start, 0) == 0) found.push_back(line);
-        return found;
-    }
 
     WatchingLayer m_watching;
     fs::path m_tmpdir;
@@ -159,7 +153,7 @@ TEST_F(MatinvTest, ZeroPivotIsSingular) {
         EXPECT_EQ(MATINV_SINGULAR, ierr) << values[0] << " " << values[1];
         for (int k = 0; k < 4; ++k) EXPECT_EQ(values[static_cast<size_t>(k)], a(k / 2 + 1, k % 2 + 1));
     }
-    EXPECT_TRUE(linesOf(m_watching, "msgbox").empty());
+    EXPECT_TRUE(m_watching.transcript().linesStartingWith("msgbox").empty());
 }
 
 // XINVF exists, private to its owner, while the inversion runs, and is gone afterwards on
@@ -176,7 +170,7 @@ TEST_F(MatinvTest, WorkingFileLivesDuringTheInversionOnly) {
     }
     EXPECT_EQ((std::vector<std::string>{"file created XINVF", "file deleted XINVF", "file created XINVF",
                                         "file deleted XINVF"}),
-              linesOf(m_watching, "file "));
+              m_watching.transcript().linesStartingWith("file "));
 }
 
 // A file or a link named XINVF in the working directory is not the working file: both are
@@ -220,8 +214,8 @@ TEST_F(MatinvTest, WorkingFileThatCannotBeMadeFails) {
     EXPECT_EQ(2.0, a(1, 1));
     EXPECT_EQ((std::vector<std::string>{"msgbox 48 \" Matrix inversion failed\" \" The working file XINVF cannot be "
                                         "created: the matrix is not inverted. \" -> OK"}),
-              linesOf(m_watching, "msgbox"));
-    EXPECT_TRUE(linesOf(m_watching, "file ").empty());
+              m_watching.transcript().linesStartingWith("msgbox"));
+    EXPECT_TRUE(m_watching.transcript().linesStartingWith("file ").empty());
 }
 
 // A file that may not grow to its size (a limit below its 2n records) is a failed inversion
@@ -246,8 +240,8 @@ TEST_F(MatinvTest, FileThatCannotReachItsSizeFails) {
     EXPECT_EQ(0.0, (leading(a, n) - m).cwiseAbs().maxCoeff());
     EXPECT_EQ((std::vector<std::string>{"msgbox 48 \" Matrix inversion failed\" \" The working file XINVF cannot be "
                                         "written: the matrix is not inverted. \" -> OK"}),
-              linesOf(m_watching, "msgbox"));
-    EXPECT_TRUE(linesOf(m_watching, "file ").empty());
+              m_watching.transcript().linesStartingWith("msgbox"));
+    EXPECT_TRUE(m_watching.transcript().linesStartingWith("file ").empty());
     EXPECT_TRUE(noWorkingFileNamed());
 }
 

@@ -53,13 +53,7 @@ protected:
         m_mark = m_layer.transcript().lines().size();
     }
     // The message boxes shown since the file was opened.
-    std::vector<std::string> messageBoxes() const {
-        std::vector<std::string> boxes;
-        const std::vector<std::string> lines = m_layer.transcript().lines();
-        for (size_t k = m_mark; k < lines.size(); ++k)
-            if (lines[k].rfind("msgbox ", 0) == 0) boxes.push_back(lines[k]);
-        return boxes;
-    }
+    std::vector<std::string> messageBoxes() const { return m_layer.transcript().linesStartingWith("msgbox ", m_mark); }
 
     ScriptedWindowLayer m_layer;
     std::string m_path;

@@ -28,12 +28,7 @@ protected:
     ~PrintTablesTest() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
     // The transcript lines that start with `word` and a blank.
-    std::vector<std::string> linesOf(const std::string& word) const {
-        std::vector<std::string> found;
-        for (const std::string& line : layer.transcript().lines())
-            if (line.rfind(word + ' ', 0) == 0) found.push_back(line);
-        return found;
-    }
+    std::vector<std::string> linesOf(const std::string& word) const { return layer.transcript().linesStartingWith(word + ' '); }
 
     ScriptedWindowLayer layer;
 };

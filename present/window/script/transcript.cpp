@@ -39,6 +39,14 @@ std::vector<std::string> Transcript::lines() const {
     return m_lines;
 }
 
+std::vector<std::string> Transcript::linesStartingWith(const std::string& start, std::size_t from) const {
+    const std::lock_guard lock(m_mutex);
+    std::vector<std::string> found;
+    for (std::size_t k = from; k < m_lines.size(); ++k)
+        if (m_lines[k].rfind(start, 0) == 0) found.push_back(m_lines[k]);
+    return found;
+}
+
 std::vector<std::string> Transcript::takeLines() {
     const std::lock_guard lock(m_mutex);
     return std::exchange(m_lines, {});

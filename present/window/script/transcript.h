@@ -20,6 +20,8 @@ public:
     // scenario checks for all.
     void setMuted(bool muted);
     std::vector<std::string> lines() const;
+    // The lines from line `from` (counted from 0) on that begin with `start`.
+    std::vector<std::string> linesStartingWith(const std::string& start, std::size_t from = 0) const;
     // The lines recorded so far, which are then forgotten: a long run keeps only the newest.
     std::vector<std::string> takeLines();
 

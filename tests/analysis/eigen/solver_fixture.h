@@ -44,8 +44,7 @@ protected:
     std::vector<std::string> printedLines() const {
         const std::string prefix = "write 6 ";
         std::vector<std::string> printed;
-        for (const std::string& line : transcript()) {
-            if (line.rfind(prefix, 0) != 0) continue;
+        for (const std::string& line : m_layer.transcript().linesStartingWith(prefix)) {
             const std::size_t open = line.find('"');
             printed.push_back(line.substr(open + 1, line.size() - open - 2));
         }
