@@ -69,9 +69,10 @@ TEST_F(DegenerateMatricesTest, EveryOrderConvergesToTheOracleRoots) {
 // A P of 32-bit entries in which a chain of k >= 3 states that pass everybody on lies between
 // two groups of states: the first feeds the chain's head, its tail feeds the second. Its k roots
 // are exactly zero; iterated on among the groups' roots they became a cloud of rounding noise
-// that, in about one such P in a thousand, did not settle in 50 iterations and ended the
-// program. Each group is a cycle or a random dense block. When `joined`, an element far below
-// the rounding of its row (1e-30) leads from the chain's tail to a random state.
+// that now and then did not settle in 50 iterations, which ended the program (the corpus holds
+// such a P), or left vectors with a poor index. Each group is a cycle or a random dense block.
+// When `joined`, an element far below the rounding of its row (1e-30) leads from the chain's
+// tail to a random state.
 MatrixXd chainBetweenGroups(std::mt19937& random, bool joined) {
     std::uniform_real_distribution<float> u(0.0f, 1.0f);
     const int n = 5 + static_cast<int>(random() % 51);
