@@ -21,6 +21,37 @@ void exchange(WorkMatrix& a, int j, int m, int low, int high) {
     for (int i = low; i <= n; ++i) std::swap(a(j, i), a(m, i));
 }
 
+bool rowsEqual(const WorkMatrix& a, int i, int j) {
+    for (int k = 1; k <= a.order(); ++k)
+        if (!(a(i, k) == a(j, k))) return false;
+    return true;
+}
+
+bool rowIsZero(const WorkMatrix& a, int i) {
+    for (int k = 1; k <= a.order(); ++k)
+        if (a(i, k) != 0.0) return false;
+    return true;
+}
+
+// A row equal to an earlier one is made exactly zero by subtracting that row, and the inverse
+// step adds its column to the earlier row's column: a similarity that gives one exact zero root
+// per repeated row, which the isolation then moves out of the way. Many stages that move people
+// alike give a P of many equal rows; iterated on, their zero roots became rounding noise that
+// did not always settle.
+void mergeEqualRows(WorkMatrix& a, Balancing& b) {
+    const int n = a.order();
+    for (int i = 2; i <= n; ++i) {
+        if (rowIsZero(a, i)) continue;
+        for (int j = 1; j < i; ++j) {
+            if (!rowsEqual(a, i, j)) continue;
+            for (int k = 1; k <= n; ++k) a(i, k) = 0.0;
+            for (int k = 1; k <= n; ++k) a(k, j) += a(k, i);
+            b.merged.emplace_back(i, j);
+            break;
+        }
+    }
+}
+
 bool rowIsolates(const WorkMatrix& a, int j, int low, int high) {
     for (int i = low; i <= high; ++i)
         if (i != j && a(j, i) != 0.0) return false;
@@ -114,8 +145,9 @@ bool scaleSweep(WorkMatrix& a, Balancing& b) {
 
 Balancing BALANCE(WorkMatrix& a, double epsilon) {
     const int n = a.order();
-    Balancing b{1, n, WorkVector<double>(n), WorkVector<int>(n)};
+    Balancing b{1, n, WorkVector<double>(n), WorkVector<int>(n), {}};
     for (int i = 1; i <= n; ++i) b.scale(i) = 1.0;
+    mergeEqualRows(a, b);
     permute(a, b);
     ORDER_BY_CLASSES(a, b.low, b.high, epsilon, b.state);
     if (b.low < b.high)
@@ -139,6 +171,8 @@ void BACK_TRANSFORM_BALANCING(const Balancing& b, WorkMatrix& vectors) {
     };
     for (int i = b.low - 1; i >= 1; --i) exchangeRows(i);
     for (int i = b.high + 1; i <= n; ++i) exchangeRows(i);
+    for (auto merge = b.merged.rbegin(); merge != b.merged.rend(); ++merge)
+        for (int j = 1; j <= n; ++j) vectors(merge->first, j) += vectors(merge->second, j);
 }
 
 }  // namespace korvel

@@ -1,10 +1,13 @@
 #pragma once
-// Balancing: rows and columns that isolate an eigenvalue are permuted out of the way, the rest
-// is ordered by its classes and scaled by powers of 16 so that rows and columns have comparable
-// norms. All three change the eigenvectors, not the eigenvalues; BACK_TRANSFORM_BALANCING undoes
-// them on the vectors.
+// Balancing: rows equal to an earlier row are made zero, rows and columns that isolate an
+// eigenvalue are permuted out of the way, the rest is ordered by its classes and scaled by powers
+// of 16 so that rows and columns have comparable norms. All four change the eigenvectors, not the
+// eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
 
 #include "analysis/eigen/work_arrays.h"
+
+#include <utility>
+#include <vector>
 
 namespace korvel {
 
@@ -15,12 +18,15 @@ struct Balancing {
     WorkVector<double> scale;
     // Position p of the block holds the state that stood at state(p) before the class ordering.
     WorkVector<int> state;
+    // Pairs (i, j), in the order made: row i equalled row j and was made zero by subtracting
+    // it, and column i was added to column j.
+    std::vector<std::pair<int, int>> merged;
 };
 
 Balancing BALANCE(WorkMatrix& a, double epsilon);
 
-// Multiplies row i of `vectors` by the scale factor of i, then undoes the class ordering and the
-// exchanges.
+// Multiplies row i of `vectors` by the scale factor of i, then undoes the class ordering, the
+// exchanges and the merging of equal rows.
 void BACK_TRANSFORM_BALANCING(const Balancing& balancing, WorkMatrix& vectors);
 
 }  // namespace korvel

@@ -141,6 +141,9 @@ const std::vector<CorpusCase> CASES = {
     // states 9, 2, 4, 5, 6 pass everybody on, from the cycle 7-8 to the cycle 1-3: five exact
     // zero roots in the middle of the matrix, which once ended the program
     {"p_chain_between_cycles_9.d", {}},
+    // 17 equal rows among 22, found by the pipeline fuzz: 16 zero roots in one dense class,
+    // which once ended the program
+    {"p_equal_rows_22.d", {}},
     // r*v, null values and the slash
     {"repeat_forms.d", {}},
     {"repeat_count_zero.d", {MATRIX}},

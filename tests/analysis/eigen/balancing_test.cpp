@@ -73,6 +73,25 @@ TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
     }
 }
 
+// Row 3 equals row 1: it is made zero and column 3 is added to column 1, (0.2, 0.1, 0.2) +
+// (0.5, 0.1, 0.5); the zero row then stays at the bottom, isolated. Undoing it adds row 1 of the
+// vectors to row 3.
+TEST(BalancingTest, EqualRowsGiveZeroRows) {
+    WorkMatrix a = fromRows({{0.2, 0.3, 0.5}, {0.1, 0.1, 0.1}, {0.2, 0.3, 0.5}});
+    const Balancing b = BALANCE(a, 0x1p-52);
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{3, 1}}), b.merged);
+    EXPECT_EQ(2, b.high);
+    EXPECT_EQ(0.0, a(3, 1));
+    EXPECT_EQ(0.0, a(3, 2));
+    EXPECT_EQ(0.0, a(3, 3));
+    WorkMatrix vectors(3);
+    vectors.setIdentity();
+    BACK_TRANSFORM_BALANCING(b, vectors);
+    EXPECT_EQ(1.0, vectors(3, 1));
+    EXPECT_EQ(0.0, vectors(3, 2));
+    EXPECT_EQ(1.0, vectors(3, 3));
+}
+
 // The cycle 2-3 feeds state 1, which feeds the cycle 4-5: they go in that order, and nothing
 // is left below the blocks. An element from 4 back to 2 joins all five states into one class,
 // unless it is below ε times its row's and its column's sums (0.5 each): 1e-30 is dropped,
