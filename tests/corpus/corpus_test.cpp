@@ -144,6 +144,9 @@ const std::vector<CorpusCase> CASES = {
     // 17 equal rows among 22, found by the pipeline fuzz: 16 zero roots in one dense class,
     // which once ended the program
     {"p_equal_rows_22.d", {}},
+    // the cycle 1-5 closed again through the chain 4-8-2-3 by links of 1e-14 and 2e-16: four roots
+    // of 2.5e-4 at right angles, whose last pair settled only after the fifth exceptional shift
+    {"p_tiny_link_closes_chain_8.d", {}},
     // r*v, null values and the slash
     {"repeat_forms.d", {}},
     {"repeat_count_zero.d", {MATRIX}},

@@ -101,7 +101,7 @@ TEST_F(SolverMessagesTest, IterationThatDoesNotConverge) {
     const std::vector<std::string> expected = withTraceback(
         {
             " *** FATAL    ERROR 1 from DHQRRG.  The iteration for the eigenvalues did not ",
-            " ***          converge after 50 iterations.",
+            " ***          converge after 100 iterations.",
         },
         {
             "     DHQRRG (Called internally)               4           1",
