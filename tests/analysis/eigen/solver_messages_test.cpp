@@ -7,6 +7,7 @@
 #include "tests/analysis/eigen/solver_fixture.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -112,65 +113,84 @@ TEST_F(SolverMessagesTest, IterationThatDoesNotConverge) {
     expectProgramEnding();
 }
 
-// TERMINAL conditions are printed at once, each from the routine that checks.
-TEST_F(SolverMessagesTest, ArgumentErrors) {
+// TERMINAL conditions are printed at once, each from the routine that checks, and end the
+// program; each case calls the solver or its stack as a caller that makes the mistake would.
+struct Stop {
+    const char* name;
+    std::function<void()> call;
+    std::vector<std::string> printed;
+};
+
+void PrintTo(const Stop& stop, std::ostream* out) { *out << stop.name; }
+
+class SolverStopTest : public SolverMessagesTest, public ::testing::WithParamInterface<Stop> {};
+
+TEST_P(SolverStopTest, PrintsItsMessageAndTracebackAndEndsTheProgram) {
+    GetParam().call();
+    EXPECT_EQ(GetParam().printed, printedLines());
+    expectProgramEnding();
+}
+
+void callDevcrg(int n, int lda) {
     const std::vector<double> a(9, 1.0);
-    std::vector<ComplexDouble> eval(3);
-    std::vector<ComplexDouble> evec(9);
-    DEVCRG(3, a.data(), 2, eval.data(), evec.data(), 3);
-    EXPECT_EQ(withTraceback(
-                  {
-                      " *** TERMINAL ERROR 2 from DE8CRG.  The argument LDA = 2.  The leading dimensi",
-                      " ***          on of the matrix must be at least equal to the order of the matr",
-                      " ***          ix, N = 3.",
-                  },
-                  {
-                      "     DE8CRG (Called internally)               5           2",
-                      "     DEVCRG                                   0           0",
-                  }),
-              printedLines());
-    expectProgramEnding();
+    std::vector<ComplexDouble> eval(3), evec(9);
+    DEVCRG(n, a.data(), lda, eval.data(), evec.data(), n);
 }
 
-TEST_F(SolverMessagesTest, OrderBelowOne) {
-    const double a = 1.0;
-    ComplexDouble eval;
-    ComplexDouble evec;
-    DEVCRG(0, &a, 1, &eval, &evec, 1);
-    EXPECT_EQ(withTraceback({" *** TERMINAL ERROR 1 from DEVCRG.  The argument N = 0.  The order of the matr",
-                             " ***          ix must be at least 1."},
-                            {"     DEVCRG                                   5           1"}),
-              printedLines());
-    expectProgramEnding();
-}
+const Stop STOPS[] = {
+    {"LeadingDimensionBelowTheOrder", [] { callDevcrg(3, 2); },
+     withTraceback({" *** TERMINAL ERROR 2 from DE8CRG.  The argument LDA = 2.  The leading dimensi",
+                    " ***          on of the matrix must be at least equal to the order of the matr",
+                    " ***          ix, N = 3."},
+                   {"     DE8CRG (Called internally)               5           2",
+                    "     DEVCRG                                   0           0"})},
+    {"OrderBelowOne", [] { callDevcrg(0, 1); },
+     withTraceback({" *** TERMINAL ERROR 1 from DEVCRG.  The argument N = 0.  The order of the matr",
+                    " ***          ix must be at least 1."},
+                   {"     DEVCRG                                   5           1"})},
+    {"NumberOfPairsOutOfRange",
+     [] {
+         const std::vector<double> a(4, 1.0);
+         const std::vector<ComplexDouble> eval(2), evec(4);
+         DEPIRG(2, 3, a.data(), 2, eval.data(), evec.data(), 2);
+     },
+     withTraceback({" *** TERMINAL ERROR 4 from DE2IRG.  The argument NEVAL = 3.  The number of eig",
+                    " ***          envalue/eigenvector pairs on which the calculation of the perfor",
+                    " ***          mance index is based must be greater than 0 and less than or equ",
+                    " ***          al to N = 2."},
+                   {"     DE2IRG (Called internally)               5           4",
+                    "     DEPIRG                                   0           0"})},
+    // No storage for a matrix of order two thousand million: reported, never thrown.
+    {"StorageThatCannotBeHad",
+     [] {
+         const double a = 1.0;
+         ComplexDouble eval, evec;
+         DEVCRG(2000000000, &a, 2000000000, &eval, &evec, 2000000000);
+     },
+     withTraceback({" *** TERMINAL ERROR 2 from DEVCRG.  The required storage cannot be allocated. ",
+                    " ***           The specified N may be too large, where N = 2000000000."},
+                   {"     DEVCRG                                   5           2"})},
+    // An argument outside 1 to 8.
+    {"MachineConstantOutOfRange", [] { EXPECT_TRUE(std::isnan(DMACH(9))); },
+     withTraceback({" *** TERMINAL ERROR 1 from DMACH.  The argument must be between 1 and 8 inclus",
+                    " ***          ive. N = 9"},
+                   {"     DMACH                                    5           1"})},
+    {"PopOfAnotherRoutine",
+     [] {
+         E1PSH("DEVCRG");
+         E1POP("DEPIRG");
+     },
+     withTraceback({" *** TERMINAL ERROR 0 from E1POP.  Error condition in E1POP.  DEPIRG does not ",
+                    " ***          match the name DEVCRG in the stack."},
+                   {"     DEVCRG                                   0           0"})},
+    {"PopFromAnEmptyStack", [] { E1POP("DEVCRG"); },
+     withTraceback({" *** TERMINAL ERROR 0 from E1POP.  Error condition in E1POP.  Cannot pop from ",
+                    " ***          DEVCRG because stack is empty."},
+                   {})},
+};
 
-TEST_F(SolverMessagesTest, NumberOfPairsOutOfRange) {
-    const std::vector<double> a(4, 1.0);
-    const std::vector<ComplexDouble> eval(2);
-    const std::vector<ComplexDouble> evec(4);
-    DEPIRG(2, 3, a.data(), 2, eval.data(), evec.data(), 2);
-    const std::vector<std::string> printed = printedLines();
-    ASSERT_GE(printed.size(), 4u);
-    EXPECT_EQ(" *** TERMINAL ERROR 4 from DE2IRG.  The argument NEVAL = 3.  The number of eig", printed[0]);
-    EXPECT_EQ(" ***          envalue/eigenvector pairs on which the calculation of the perfor", printed[1]);
-    EXPECT_EQ(" ***          mance index is based must be greater than 0 and less than or equ", printed[2]);
-    EXPECT_EQ(" ***          al to N = 2.", printed[3]);
-    expectProgramEnding();
-}
-
-// No storage for a matrix of order two thousand million: reported, never thrown.
-TEST_F(SolverMessagesTest, StorageThatCannotBeHad) {
-    const double a = 1.0;
-    ComplexDouble eval;
-    ComplexDouble evec;
-    const int n = 2000000000;
-    DEVCRG(n, &a, n, &eval, &evec, n);
-    const std::vector<std::string> printed = printedLines();
-    ASSERT_FALSE(printed.empty());
-    EXPECT_EQ(" *** TERMINAL ERROR 2 from DEVCRG.  The required storage cannot be allocated. ", printed[0]);
-    EXPECT_EQ(" ***           The specified N may be too large, where N = 2000000000.", printed[1]);
-    expectProgramEnding();
-}
+INSTANTIATE_TEST_SUITE_P(Stops, SolverStopTest, ::testing::ValuesIn(STOPS),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The index of a pair that is far from A x = λ x: for A = [2], λ = 0, x = 1 it is
 // 2 / 2 / 1 / 10 / ε / 1 = 2⁵² / 10.
@@ -208,36 +228,6 @@ TEST_F(SolverMessagesTest, ZeroEigenvector) {
     EXPECT_EQ(std::numeric_limits<double>::max(), DEPIRG(2, 2, a.data(), 2, eval.data(), evec.data(), 2));
     const std::vector<std::string> expected{" *** WARNING  ERROR 2 from DE2IRG.  Eigenvector number 2 is zero."};
     EXPECT_EQ(expected, printedLines());
-}
-
-// An argument outside 1 to 8 is a TERMINAL condition.
-TEST_F(SolverMessagesTest, MachineConstantOutOfRange) {
-    EXPECT_TRUE(std::isnan(DMACH(9)));
-    EXPECT_EQ(withTraceback({" *** TERMINAL ERROR 1 from DMACH.  The argument must be between 1 and 8 inclus",
-                             " ***          ive. N = 9"},
-                            {"     DMACH                                    5           1"}),
-              printedLines());
-    expectProgramEnding();
-}
-
-// Mistakes in the use of the stack itself.
-TEST_F(SolverMessagesTest, StackMistakes) {
-    E1PSH("DEVCRG");
-    E1POP("DEPIRG");
-    EXPECT_EQ(withTraceback({" *** TERMINAL ERROR 0 from E1POP.  Error condition in E1POP.  DEPIRG does not ",
-                             " ***          match the name DEVCRG in the stack."},
-                            {"     DEVCRG                                   0           0"}),
-              printedLines());
-    expectProgramEnding();
-}
-
-TEST_F(SolverMessagesTest, PopFromAnEmptyStack) {
-    E1POP("DEVCRG");
-    EXPECT_EQ(withTraceback({" *** TERMINAL ERROR 0 from E1POP.  Error condition in E1POP.  Cannot pop from ",
-                             " ***          DEVCRG because stack is empty."},
-                            {}),
-              printedLines());
-    expectProgramEnding();
 }
 
 TEST_F(SolverMessagesTest, StackDeeperThanItsLimit) {
