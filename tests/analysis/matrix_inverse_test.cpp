@@ -2,6 +2,7 @@
 
 #include "analysis/matrix_inverse.h"
 #include "analysis_fixture.h"
+#include "tests/control/working_directory.h"
 
 #include <Eigen/Dense>
 
@@ -44,34 +45,16 @@ public:
     std::vector<std::string> files_seen;
 };
 
+// A working directory of the test's own, with the temporary directory beneath it.
 class MatinvTest : public AnalysisTest {
 protected:
     void SetUp() override {
         AnalysisTest::SetUp();
         INSTALL_SCRIPTED_LAYER(&m_watching);
-        m_old_tmpdir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-        std::string pattern = ::testing::TempDir() + "matinv-test-XXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(pattern.data()));
-        m_tmpdir = pattern;
-        ::setenv("TMPDIR", m_tmpdir.c_str(), 1);
-    }
-    void TearDown() override {
-        if (m_old_tmpdir.empty()) ::unsetenv("TMPDIR");
-        else ::setenv("TMPDIR", m_old_tmpdir.c_str(), 1);
-        fs::remove_all(m_tmpdir);
-        AnalysisTest::TearDown();
-    }
-    // Between inversions the working file's contents wait under a hidden name; no file of
-    // the temporary directory carries a working file's name.
-    bool noWorkingFileNamed() const {
-        for (const auto& entry : fs::recursive_directory_iterator(m_tmpdir))
-            if (entry.is_regular_file() && entry.path().filename().string().front() != '.') return false;
-        return true;
     }
 
     WatchingLayer m_watching;
-    fs::path m_tmpdir;
-    std::string m_old_tmpdir;
+    WorkingDirectory m_directory;
 };
 
 // A random matrix with a heavy diagonal, so no pivot comes near zero.
@@ -89,6 +72,13 @@ void load(const Eigen::MatrixXd& m, Square& a) {
     a.fill(-7.0);
     for (int i = 0; i < m.rows(); ++i)
         for (int j = 0; j < m.cols(); ++j) a(i + 1, j + 1) = m(i, j);
+}
+
+// [[corner, 1], [1, 1]]: invertible unless the corner is 1, singular to MATINV when it is 0.
+Matrix<double, 2, 2> twoByTwo(double corner) {
+    Matrix<double, 2, 2> a;
+    a(1, 1) = corner; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+    return a;
 }
 
 Eigen::MatrixXd leading(const Square& a, int n) {
@@ -161,12 +151,11 @@ TEST_F(MatinvTest, ZeroPivotIsSingular) {
 TEST_F(MatinvTest, WorkingFileLivesDuringTheInversionOnly) {
     for (double corner : {2.0, 0.0}) {
         m_watching.files_seen.clear();
-        Matrix<double, 2, 2> a;
-        a(1, 1) = corner; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+        Matrix<double, 2, 2> a = twoByTwo(corner);
         int ierr = 99;
         MATINV(a, 2, ierr);
         EXPECT_EQ(std::vector<std::string>{"XINVF 600 in 700"}, m_watching.files_seen) << corner;
-        EXPECT_TRUE(noWorkingFileNamed()) << corner;
+        EXPECT_TRUE(m_directory.holdsOnly({})) << corner;
     }
     EXPECT_EQ((std::vector<std::string>{"file created XINVF", "file deleted XINVF", "file created XINVF",
                                         "file deleted XINVF"}),
@@ -176,38 +165,31 @@ TEST_F(MatinvTest, WorkingFileLivesDuringTheInversionOnly) {
 // A file or a link named XINVF in the working directory is not the working file: both are
 // left exactly as they were.
 TEST_F(MatinvTest, LeavesAUsersXinvfAlone) {
-    const fs::path work = m_tmpdir / "work";
-    fs::create_directory(work);
-    const fs::path old_dir = fs::current_path();
-    fs::current_path(work);
     for (bool as_link : {false, true}) {
-        fs::remove(work / "XINVF");
-        std::ofstream(work / "target.txt") << "the user's own text\n";
-        if (as_link) fs::create_symlink(work / "target.txt", work / "XINVF");
-        else std::ofstream(work / "XINVF") << "the user's own text\n";
+        fs::remove("XINVF");
+        m_directory.write("target.txt", "the user's own text\n");
+        if (as_link) fs::create_symlink("target.txt", "XINVF");
+        else m_directory.write("XINVF", "the user's own text\n");
 
-        Matrix<double, 2, 2> a;
-        a(1, 1) = 2.0; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+        Matrix<double, 2, 2> a = twoByTwo(2.0);
         int ierr = 99;
         MATINV(a, 2, ierr);
         EXPECT_EQ(MATINV_INVERTED, ierr);
 
-        EXPECT_EQ(as_link, fs::is_symlink(work / "XINVF"));
-        for (const fs::path& path : {work / "XINVF", work / "target.txt"}) {
+        EXPECT_EQ(as_link, fs::is_symlink("XINVF"));
+        for (const char* path : {"XINVF", "target.txt"}) {
             std::ifstream file(path);
             std::string line;
             std::getline(file, line);
             EXPECT_EQ("the user's own text", line) << path << (as_link ? " (link)" : "");
         }
     }
-    fs::current_path(old_dir);
 }
 
 // A working file that cannot be made is a failed inversion with a message, never a success.
 TEST_F(MatinvTest, WorkingFileThatCannotBeMadeFails) {
-    ::setenv("TMPDIR", (m_tmpdir / "missing").c_str(), 1);
-    Matrix<double, 2, 2> a;
-    a(1, 1) = 2.0; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+    ::setenv("TMPDIR", (fs::current_path() / "missing").c_str(), 1);
+    Matrix<double, 2, 2> a = twoByTwo(2.0);
     int ierr = 99;
     MATINV(a, 2, ierr);
     EXPECT_EQ(MATINV_FILE_FAILED, ierr);
@@ -242,7 +224,7 @@ TEST_F(MatinvTest, FileThatCannotReachItsSizeFails) {
                                         "written: the matrix is not inverted. \" -> OK"}),
               m_watching.transcript().linesStartingWith("msgbox"));
     EXPECT_TRUE(m_watching.transcript().linesStartingWith("file ").empty());
-    EXPECT_TRUE(noWorkingFileNamed());
+    EXPECT_TRUE(m_directory.holdsOnly({}));
 }
 
 // Working files of a run that ended without removing them (killed, or ended at once) are
@@ -251,15 +233,14 @@ TEST_F(MatinvTest, RemovesWhatAnEndedRunLeft) {
     const pid_t ended = ::fork();
     if (ended == 0) ::_exit(0);
     ::waitpid(ended, nullptr, 0);
-    const fs::path abandoned = m_tmpdir / ("korvel-" + std::to_string(ended) + "-abcdef");
-    const fs::path alive = m_tmpdir / "korvel-1-abcdef";
+    const fs::path abandoned = fs::temp_directory_path() / ("korvel-" + std::to_string(ended) + "-abcdef");
+    const fs::path alive = fs::temp_directory_path() / "korvel-1-abcdef";
     for (const fs::path& directory : {abandoned, alive}) {
         fs::create_directory(directory);
         std::ofstream(directory / ".XINVF") << "left\n";
         std::ofstream(directory / "FEEDBACK") << "left\n";
     }
-    Matrix<double, 2, 2> a;
-    a(1, 1) = 2.0; a(1, 2) = 1.0; a(2, 1) = 1.0; a(2, 2) = 1.0;
+    Matrix<double, 2, 2> a = twoByTwo(2.0);
     int ierr = 99;
     MATINV(a, 2, ierr);
     EXPECT_EQ(MATINV_INVERTED, ierr);

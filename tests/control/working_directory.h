@@ -35,6 +35,7 @@ public:
     WorkingDirectory(const WorkingDirectory&) = delete;
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
+    const std::filesystem::path& path() const { return m_path; }
     void write(const std::string& name, const std::string& text) const { std::ofstream(m_path / name) << text; }
 
     // The working directory holds exactly these files, and no working file is left in the
