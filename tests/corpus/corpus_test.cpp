@@ -16,10 +16,10 @@
 #include "present/window/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 #include "shell/data_file_commands.h"
+#include "tests/control/working_directory.h"
 #include "tools/walk/step_checks.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -358,21 +358,10 @@ std::vector<float> controlState() {
     return s;
 }
 
+// Each control file is run in a working directory of its own.
 class ControlCorpusTest : public CorpusSession, public ::testing::WithParamInterface<CorpusCase> {
 protected:
-    void SetUp() override {
-        CorpusSession::SetUp();
-        m_home = std::filesystem::current_path();
-        m_work = std::filesystem::temp_directory_path() / ("korvel-control-corpus-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_work);
-        std::filesystem::current_path(m_work);
-    }
-    void TearDown() override {
-        CorpusSession::TearDown();
-        std::filesystem::current_path(m_home);
-        std::filesystem::remove_all(m_work);
-    }
-    std::filesystem::path m_home, m_work;
+    WorkingDirectory m_directory;
 };
 
 // A read that fails keeps the solution shown before; any run leaves the model alone; and the
