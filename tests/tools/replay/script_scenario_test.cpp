@@ -9,12 +9,9 @@
 #include "present/window/window_layer.h"
 #include "shell/menu_bar.h"
 #include "shell/startup.h"
+#include "tests/control/working_directory.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 namespace korvel {
 namespace {
@@ -51,19 +48,13 @@ protected:
         APPEND_MENU_ITEM(1, MENU_ITEM_CHECKED, "&First", firstCommand);
         APPEND_MENU_ITEM(1, MENU_ITEM, "&Second", secondCommand);
         APPEND_MENU_ITEM(1, MENU_ITEM, "&Exit", WIN_EXIT);
-        std::string pattern = (std::filesystem::temp_directory_path() / "korvel-runner-test-XXXXXX").string();
-        ASSERT_NE(nullptr, ::mkdtemp(pattern.data()));
-        m_work_dir = pattern;
     }
-    void TearDown() override {
-        INSTALL_SCRIPTED_LAYER(nullptr);
-        std::filesystem::remove_all(m_work_dir);
-    }
+    void TearDown() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
     std::vector<std::string> run(const std::string& text) {
         const ParsedScenario parsed = parseScenario(text);
         EXPECT_EQ("", parsed.error);
-        ScenarioRunner runner(m_layer, {INITIALSETTINGS, KORVEL_EN}, m_work_dir, m_work_dir);
+        ScenarioRunner runner(m_layer, {INITIALSETTINGS, KORVEL_EN}, m_directory.path(), m_directory.path());
         return runner.run(parsed.scenario);
     }
 
@@ -74,7 +65,7 @@ protected:
     }
 
     ScriptedWindowLayer m_layer;
-    std::filesystem::path m_work_dir;
+    WorkingDirectory m_directory;
 };
 
 TEST_F(ScenarioRunnerTest, QueuedCommandRunsAfterTheCurrentOneWithItsCheckState) {
