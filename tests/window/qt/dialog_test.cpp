@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <functional>
 #include <vector>
 
 namespace korvel::qt_test {
@@ -35,6 +36,21 @@ QPushButton* okButton(QWidget* dialog) {
 class DialogTest : public QtLayerTest {
 protected:
     DialogTest() { g_clicks.clear(); }
+
+    // Runs the program's dialog `id`, with `ok` bound to its OK button, and hands it to
+    // `answer` once shown; the dialog's result.
+    static int runDialog(int id, std::function<void(QWidget*)> answer, DIALOG_CALLBACK ok = nullptr) {
+        DIALOG dialog;
+        if (!DIALOG_INIT(id, dialog)) {
+            ADD_FAILURE() << "no template " << id;
+            return -1;
+        }
+        if (ok != nullptr) DIALOG_SET_CALLBACK(dialog, 1, ok);
+        whenModalShown(std::move(answer));
+        const int result = DIALOG_MODAL(dialog);
+        DIALOG_UNINIT(dialog);
+        return result;
+    }
 };
 
 TEST_F(DialogTest, InitFailsForATemplateTheProgramDoesNotHold) {
@@ -45,44 +61,31 @@ TEST_F(DialogTest, InitFailsForATemplateTheProgramDoesNotHold) {
 }
 
 TEST_F(DialogTest, AboutBoxShowsItsTextsAndEndsOnTheDefaultButton) {
-    DIALOG dialog;
-    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
     QStringList texts;
     QString title;
-    whenModalShown([&](QWidget* shown) {
-        title = shown->windowTitle();
-        for (const QLabel* label : shown->findChildren<QLabel*>()) texts.append(label->text());
-        ASSERT_NE(nullptr, okButton(shown));
-        okButton(shown)->click();
-    });
-    EXPECT_EQ(1, DIALOG_MODAL(dialog));
-    DIALOG_UNINIT(dialog);
+    EXPECT_EQ(1, runDialog(ABOUT_BOX, [&](QWidget* shown) {
+                  title = shown->windowTitle();
+                  for (const QLabel* label : shown->findChildren<QLabel*>()) texts.append(label->text());
+                  ASSERT_NE(nullptr, okButton(shown));
+                  okButton(shown)->click();
+              }));
     EXPECT_EQ(QStringLiteral("About...."), title);
     EXPECT_TRUE(texts.contains(QStringLiteral("Korvel")));
 }
 
 TEST_F(DialogTest, BoundOkRoutineIsCalledOnTheClickAndEndsTheDialog) {
-    DIALOG dialog;
-    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
-    DIALOG_SET_CALLBACK(dialog, 1, endOnOk);
-    whenModalShown([](QWidget* shown) { okButton(shown)->click(); });
-    DIALOG_MODAL(dialog);
-    DIALOG_UNINIT(dialog);
+    runDialog(ABOUT_BOX, [](QWidget* shown) { okButton(shown)->click(); }, endOnOk);
     EXPECT_EQ((std::vector<int>{1 * 10 + DIALOG_CLICKED}), g_clicks);
 }
 
 TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheDialogFont) {
-    DIALOG dialog;
-    ASSERT_TRUE(DIALOG_INIT(ABOUT_BOX, dialog));
     QRect okArea;
     QSize dialogSize;
-    whenModalShown([&](QWidget* shown) {
+    runDialog(ABOUT_BOX, [&](QWidget* shown) {
         okArea = okButton(shown)->geometry();
         dialogSize = shown->size();
         shown->close();
     });
-    DIALOG_MODAL(dialog);
-    DIALOG_UNINIT(dialog);
     // The OK button: 80, 56, 24 x 14 units of a 186 x 70 dialog.
     EXPECT_NEAR(80.0 / 186, static_cast<double>(okArea.x()) / dialogSize.width(), 0.01);
     EXPECT_NEAR(56.0 / 70, static_cast<double>(okArea.y()) / dialogSize.height(), 0.02);
@@ -92,18 +95,14 @@ TEST_F(DialogTest, ControlsAreLaidOutInDialogUnitsOfTheDialogFont) {
 // Every text of the program's three dialogs is drawn whole in the box its template gives it.
 TEST_F(DialogTest, EveryStaticTextFitsItsBox) {
     for (const int id : {111, 112, ABOUT_BOX}) {
-        DIALOG dialog;
-        ASSERT_TRUE(DIALOG_INIT(id, dialog));
         std::vector<std::pair<QString, double>> overflows;
-        whenModalShown([&](QWidget* shown) {
+        runDialog(id, [&](QWidget* shown) {
             for (const QLabel* label : shown->findChildren<QLabel*>()) {
                 const double needed = label->fontMetrics().horizontalAdvance(label->text());
                 if (needed > label->contentsRect().width()) overflows.emplace_back(label->text(), needed - label->contentsRect().width());
             }
             shown->close();
         });
-        DIALOG_MODAL(dialog);
-        DIALOG_UNINIT(dialog);
         for (const auto& [text, pixels] : overflows) ADD_FAILURE() << "dialog " << id << ": \"" << text.toStdString() << "\" is " << pixels << " pixels too wide";
     }
 }
