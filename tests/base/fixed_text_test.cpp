@@ -5,15 +5,6 @@
 namespace korvel {
 namespace {
 
-// Fixed widths count characters: the Greek stems are 5 and 9 characters long.
-TEST(FixedTextTest, WidthsCountCharacters) {
-    EXPECT_EQ(5, CHARACTER_COUNT("Ομάδα"));
-    EXPECT_EQ(9, CHARACTER_COUNT("Ιδιότητα_"));
-    const std::string padded = PAD_TEXT("Ομάδα" + RIGHT_ALIGNED(7, 2), 20);
-    EXPECT_EQ(20, CHARACTER_COUNT(padded));
-    EXPECT_EQ("Ομάδα 7" + std::string(13, ' '), padded);
-}
-
 TEST(FixedTextTest, PadCutsAtCharacterBoundaries) {
     struct Case {
         std::string text;
