@@ -8,15 +8,9 @@
 namespace korvel {
 namespace {
 
-TEST(PageSpansTest, RunsOfAtMostThePageSize) {
-    const std::vector<PageSpan> columns = PAGE_SPANS(25, PAGE_DATA_COLUMNS);
-    ASSERT_EQ(3u, columns.size());
-    EXPECT_EQ(1, columns[0].first);
-    EXPECT_EQ(11, columns[0].last());
-    EXPECT_EQ(12, columns[1].first);
-    EXPECT_EQ(22, columns[1].last());
-    EXPECT_EQ(23, columns[2].first);
-    EXPECT_EQ(3, columns[2].count);
+// A page ends at the page size, not before or after; the pages of 24 columns and of 22 and 24
+// rows are the scenario tables_paging's.
+TEST(PageSpansTest, NewPageOnlyPastThePageSize) {
     EXPECT_EQ(1u, PAGE_SPANS(11, 11).size());
     EXPECT_EQ(2u, PAGE_SPANS(12, 11).size());
     EXPECT_TRUE(PAGE_SPANS(0, 20).empty());
@@ -41,15 +35,18 @@ TEST(PageTextColumnsTest, StepsByPageColumns) {
     for (const auto& step : steps) EXPECT_EQ(step[1], PAGE_TEXT_COLUMNS(step[0])) << step[0] << " columns";
 }
 
+// The prompt's place where no scenario's page shows it: layout A at 3 and 9 page columns
+// (2 is the Qt page test's), layout B at 7, 9 and 11.
 TEST(PromptXTest, ByPageColumnsAndLayout) {
-    const int positions[][2] = {{3, 50},  {4, 90},  {5, 132},  {6, 175},  {7, 218},
-                                {8, 258}, {9, 298}, {10, 310}, {11, 354}, {12, 385}};
-    for (const auto& position : positions) {
-        EXPECT_EQ(position[1], PROMPT_X(position[0], TableLayout::A)) << position[0] << " columns";
-        EXPECT_EQ(position[1], PROMPT_X(position[0], TableLayout::B)) << position[0] << " columns";
-    }
-    EXPECT_EQ(9, PROMPT_X(2, TableLayout::A));
-    EXPECT_EQ(12, PROMPT_X(2, TableLayout::B));
+    const struct {
+        int columns;
+        TableLayout layout;
+        int x;
+    } places[] = {{3, TableLayout::A, 50}, {9, TableLayout::A, 298}, {7, TableLayout::B, 218},
+                  {9, TableLayout::B, 298}, {11, TableLayout::B, 354}};
+    for (const auto& place : places)
+        EXPECT_EQ(place.x, PROMPT_X(place.columns, place.layout)) << place.columns << " columns, layout "
+                                                                  << (place.layout == TableLayout::A ? 'A' : 'B');
 }
 
 TEST(TableKindTest, LayoutRowsPerPageAndDateLine) {
