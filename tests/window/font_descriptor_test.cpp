@@ -1,3 +1,6 @@
+// Font descriptors, and a window request beyond the geometry's limits. The sizes of ordinary
+// requests, from a text buffer or from the screen, are in every scenario's config lines.
+
 #include "present/window/font_descriptor.h"
 #include "present/window/window_geometry.h"
 
@@ -37,25 +40,6 @@ TEST(FontDescriptorTest, ParsesEveryDescriptorInUse) {
 TEST(FontDescriptorTest, RejectsMalformedDescriptors) {
     for (const char* descriptor : {"", "h15b", "t'Arial", "tArial'h15", "t'Arial'hx", "t'Arial'q"})
         EXPECT_FALSE(PARSE_FONT_DESCRIPTOR(descriptor).valid) << descriptor;
-}
-
-// The indications window asks for 150 x 18 text cells and the largest surface for them.
-TEST(WindowGeometryTest, ResolvesLargestFromTextBuffer) {
-    WINDOW_CONFIG config;
-    config.text_columns = 150;
-    config.text_rows = 18;
-    EXPECT_TRUE(RESOLVE_WINDOW_CONFIG(config, 1024, 768));
-    EXPECT_EQ(150 * CELL_WIDTH, config.pixel_width);
-    EXPECT_EQ(18 * CELL_HEIGHT, config.pixel_height);
-    EXPECT_EQ(150, config.text_columns);
-}
-
-TEST(WindowGeometryTest, AllLargestFollowsTheScreen) {
-    WINDOW_CONFIG config;
-    EXPECT_TRUE(RESOLVE_WINDOW_CONFIG(config, 1024, 768));
-    EXPECT_EQ(1024 / CELL_WIDTH, config.text_columns);
-    EXPECT_EQ(768 / CELL_HEIGHT, config.text_rows);
-    EXPECT_EQ(1024, config.pixel_width);
 }
 
 // A request beyond the limits is adjusted and refused once; the adjusted record is accepted.
