@@ -49,19 +49,6 @@ TEST_F(GraphCommandsTest, RefusalWaitsForTheRightButton) {
     EXPECT_EQ("mouse 10 mask 8 -> event 8 key 2 at 0 0 (auto)", lines.back());
 }
 
-TEST_F(GraphCommandsTest, RequestsBlankTheTextsAndSetTheirFlag) {
-    GRAPH_TITLE.assign("old");
-    PLOTSTOCK(false);
-    EXPECT_TRUE(STOCK_GRAPH_REQUESTED);
-    EXPECT_EQ(std::string(60, ' '), GRAPH_TITLE.text());
-    PLOTWASTE(false);
-    EXPECT_TRUE(OUTFLOW_GRAPH_REQUESTED);
-    PLOTSTOCK_Q(false);
-    EXPECT_TRUE(Q_GRAPH_MODE);
-    EXPECT_EQ(std::string(25, ' '), GRAPH_AXIS_TEXT.text());
-    EXPECT_EQ(1u, layer.transcript().lines().size());  // they draw nothing after the fixture's window
-}
-
 // The click that closes the window still comes when the graph cannot be drawn.
 TEST_F(GraphCommandsTest, ViewportLargerThanTheWindowDrawsNothing) {
     OPEN_CHILD_WINDOW(15, "Plain diagram");
