@@ -5,18 +5,6 @@
 namespace korvel {
 namespace {
 
-// Element (i, j) is row i, column j, both counted from 1.
-TEST(ModelStateTest, MatrixIsRowFirstFromOne) {
-    Matrix<float, 3, 4> m;
-    m(1, 1) = 11.0f;
-    m(2, 3) = 23.0f;
-    m(3, 4) = 34.0f;
-    EXPECT_EQ(11.0f, m(1, 1));
-    EXPECT_EQ(23.0f, m(2, 3));
-    EXPECT_EQ(0.0f, m(3, 2));
-    EXPECT_EQ(34.0f, m(3, 4));
-}
-
 // The flags a file sets return to their start values; the data, the latest inversion's flag and
 // the main routine's wait are left as they are.
 TEST(ModelStateTest, ResetReturnsFlagsToStartValuesButKeepsData) {
