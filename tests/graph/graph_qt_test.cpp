@@ -12,10 +12,18 @@
 namespace korvel::qt_test {
 namespace {
 
+// Series 1 (dotted blue) flat at 20, series 2 (solid red) rising 10, 20, ..., 50, series 3
+// (maroon) at 35: the y axis runs 10..50 (unit 10, 4 units, 8 divisions), five slots across.
+// The graph is drawn through GRAPHS and kept as it stood at the closing click.
 class GraphQtTest : public QtLayerTest {
 protected:
-    // Draws the series through GRAPHS and keeps the surface as it stood at the closing click.
-    SurfaceCanvas show(const GraphValues& values, int points, int series) {
+    void SetUp() override {
+        GraphValues values;
+        for (int p = 1; p <= 5; ++p) {
+            values(p, 1) = 20;
+            values(p, 2) = static_cast<float>(10 * p);
+            values(p, 3) = 35;
+        }
         GraphNames names;
         for (int s = 1; s <= MAX_DRAWN_SERIES; ++s) names(s).assign("    x_" + std::to_string(s));
         FixedText<20> x_title;
@@ -24,90 +32,59 @@ protected:
         title.assign("Stocks");
         FixedText<25> y_title;
         y_title.assign("Persons");
-        SurfaceCanvas shown;
-        QTimer clicker;
-        clicker.setInterval(1);
-        QObject::connect(&clicker, &QTimer::timeout, [&] {
-            ChildWindow* graph = layer.child(GRAPH_CHANNEL);
-            if (graph == nullptr || !graph->surface().isWaitingForMouse()) return;
-            shown = graph->canvas();
-            QTest::mouseClick(&graph->surface(), Qt::LeftButton, {}, QPoint(30, 30));
-        });
-        clicker.start();
-        GRAPHS(values, names, points, series, 0, x_title, false, title, y_title);
-        return shown;
+        const auto keep = [&](ChildWindow& shown) {
+            image = shown.canvas().image();
+            click(shown);
+        };
+        whileWaitingForClicks(GRAPH_CHANNEL, keep, [&] { GRAPHS(values, names, 5, 3, 0, x_title, false, title, y_title); });
     }
 
-    int px(const SurfaceCanvas& canvas, double units) const {
-        return static_cast<int>(std::lround(units * (canvas.image().width() - 1) / 10240.0));
-    }
-    int py(const SurfaceCanvas& canvas, double units) const {
-        return static_cast<int>(std::lround(units * (canvas.image().height() - 1) / 7680.0));
-    }
+    int px(double units) const { return static_cast<int>(std::lround(units * (image.width() - 1) / 10240.0)); }
+    int py(double units) const { return static_cast<int>(std::lround(units * (image.height() - 1) / 7680.0)); }
+
+    QImage image;
 };
 
-// Series 1 (dotted blue) flat at 20, series 2 (solid red) rising 10, 20, ..., 50, series 3
-// (maroon) at 35: the y axis runs 10..50 (unit 10, 4 units, 8 divisions), five slots across.
-GraphValues threeSeries() {
-    GraphValues values;
-    for (int p = 1; p <= 5; ++p) {
-        values(p, 1) = 20;
-        values(p, 2) = static_cast<float>(10 * p);
-        values(p, 3) = 35;
-    }
-    return values;
-}
-
 TEST_F(GraphQtTest, AxesMeetAtThePlottingAreaCorners) {
-    const SurfaceCanvas graph = show(threeSeries(), 5, 3);
-    const QImage& image = graph.image();
-    EXPECT_EQ(BLACK, image.pixelColor(px(graph, 1300), py(graph, 1248)));  // top of the y axis
-    EXPECT_EQ(BLACK, image.pixelColor(px(graph, 1300), py(graph, 6032)));  // where the axes meet
-    EXPECT_EQ(BLACK, image.pixelColor(px(graph, 8940), py(graph, 6032)));  // end of the x axis
-    EXPECT_EQ(WHITE, image.pixelColor(px(graph, 8940) + 2, py(graph, 6032)));
-    EXPECT_EQ(WHITE, image.pixelColor(px(graph, 8940), py(graph, 1248)));  // no axis at the top right
+    EXPECT_EQ(BLACK, image.pixelColor(px(1300), py(1248)));  // top of the y axis
+    EXPECT_EQ(BLACK, image.pixelColor(px(1300), py(6032)));  // where the axes meet
+    EXPECT_EQ(BLACK, image.pixelColor(px(8940), py(6032)));  // end of the x axis
+    EXPECT_EQ(WHITE, image.pixelColor(px(8940) + 2, py(6032)));
+    EXPECT_EQ(WHITE, image.pixelColor(px(8940), py(1248)));  // no axis at the top right
 }
 
 TEST_F(GraphQtTest, SeriesPointsStandAtTheirMappedPositionsInTheirColours) {
-    const SurfaceCanvas graph = show(threeSeries(), 5, 3);
-    const QImage& image = graph.image();
     for (int p = 1; p <= 5; ++p) {
         // Point p in the middle of slot p: 1300 + (p - 0.5) 7640 / 5; value 10 p on 10..50.
         const double x = 1300 + (p - 0.5) * 1528;
         const double y = 6032 - (10.0 * p - 10) * 4784 / 40;
-        EXPECT_EQ(RED, image.pixelColor(px(graph, x), py(graph, y))) << "point " << p;
+        EXPECT_EQ(RED, image.pixelColor(px(x), py(y))) << "point " << p;
     }
-    EXPECT_EQ(MAROON, image.pixelColor(px(graph, 1300 + 2.5 * 1528), py(graph, 6032 - 25 * 4784 / 40.0)));
+    EXPECT_EQ(MAROON, image.pixelColor(px(1300 + 2.5 * 1528), py(6032 - 25 * 4784 / 40.0)));
 }
 
 TEST_F(GraphQtTest, DottedLineLeavesEveryOtherPixel) {
-    const SurfaceCanvas graph = show(threeSeries(), 5, 3);
-    const QImage& image = graph.image();
     // Series 1 at 20 runs flat from point 1 to point 2 with mask AAAA: on, off, on, off...
-    const int y = py(graph, 6032 - 10 * 4784 / 40.0);
-    const int from = px(graph, 1300 + 0.5 * 1528);
+    const int y = py(6032 - 10 * 4784 / 40.0);
+    const int from = px(1300 + 0.5 * 1528);
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(i % 2 == 0 ? BLUE : WHITE, image.pixelColor(from + i, y)) << "pixel " << i << " of the dash";
 }
 
 TEST_F(GraphQtTest, LegendEntriesTakeTheirLinesColours) {
-    const SurfaceCanvas graph = show(threeSeries(), 5, 3);
-    const QImage& image = graph.image();
     // Three entries a row: box left (6640 - 6000) / 2 + 1800 = 2120, entry s from 2120 + 160 +
     // (s - 1) 2000; the title from 272 units after the sample's start.
     const QColor colours[] = {BLUE, RED, MAROON};
     for (int s = 1; s <= 3; ++s) {
         const double sample = 2120 + 160 + (s - 1) * 2000;
-        const int top = py(graph, 6032 + 640) + 16;
-        const QRect title(px(graph, sample + 272), top, px(graph, 1500), py(graph, 320) + 1);
+        const int top = py(6032 + 640) + 16;
+        const QRect title(px(sample + 272), top, px(1500), py(320) + 1);
         EXPECT_GT(pixelsOf(image, title, colours[s - 1]), 20) << "entry " << s;
     }
-    EXPECT_EQ(0, pixelsOf(image, QRect(px(graph, 2120 + 272 + 160), py(graph, 6672) + 16, px(graph, 1500), 20), RED));
+    EXPECT_EQ(0, pixelsOf(image, QRect(px(2120 + 272 + 160), py(6672) + 16, px(1500), 20), RED));
 }
 
 TEST_F(GraphQtTest, FrameCornersAreRounded) {
-    const SurfaceCanvas graph = show(threeSeries(), 5, 3);
-    const QImage& image = graph.image();
     const int right = image.width() - 1;
     const int bottom = image.height() - 1;
     EXPECT_EQ(BLACK, image.pixelColor(image.width() / 2, 0));  // the frame's edges
@@ -117,7 +94,7 @@ TEST_F(GraphQtTest, FrameCornersAreRounded) {
         // The arc of radius 128 units around the corner, about 90 units in along each side.
         const int dx = corner.x() == 0 ? 1 : -1;
         const int dy = corner.y() == 0 ? 1 : -1;
-        const QPoint arc(corner.x() + dx * px(graph, 90.5), corner.y() + dy * py(graph, 90.5));
+        const QPoint arc(corner.x() + dx * px(90.5), corner.y() + dy * py(90.5));
         EXPECT_GT(pixelsOf(image, QRect(arc - QPoint(1, 1), QSize(3, 3)), BLACK), 0) << corner.x() << ", " << corner.y();
     }
 }

@@ -79,29 +79,26 @@ protected:
 
 TEST_P(ExamplePagesTest, PagesShowWholeWithoutOverlapAndCopyAsTheTranscript) {
     std::vector<QString> copied;
-    QTimer watcher;
-    watcher.setInterval(1);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        ChildWindow* page = layer.child(TABLE_CHANNEL);
-        if (page == nullptr || !page->surface().isWaitingForMouse()) return;
-        const std::vector<PlacedText>& texts = page->canvas().texts();
+    const auto look = [&](ChildWindow& page) {
+        const std::vector<PlacedText>& texts = page.canvas().texts();
         for (size_t a = 0; a < texts.size(); ++a)
             for (size_t b = a + 1; b < texts.size(); ++b)
                 EXPECT_FALSE(texts[a].box.intersects(texts[b].box))
                     << "page " << copied.size() + 1 << ": \"" << texts[a].text.toStdString() << "\" and \""
                     << texts[b].text.toStdString() << '"';
-        const QRect seen = page->surface().visibleRegion().boundingRect();
-        EXPECT_GE(seen.right(), page->canvas().drawnExtent().right()) << "page " << copied.size() + 1;
+        const QRect seen = page.surface().visibleRegion().boundingRect();
+        EXPECT_GE(seen.right(), page.canvas().drawnExtent().right()) << "page " << copied.size() + 1;
         copyPage();
         copied.push_back(QGuiApplication::clipboard()->text());
-        QTest::mouseClick(&page->surface(), Qt::LeftButton, {}, QPoint(30, 30));
-    });
-    watcher.start();
+        click(page);
+    };
     ASSERT_TRUE(OPEN_UNIT(DATA_UNIT, EXAMPLES + "/" + GetParam(), UnitAccess::ReadOnly));
     DATAFILE_OPEN = true;
     READ_DATA(false);
-    SHOWDATA(false);
-    SHOWI_A(false);
+    whileWaitingForClicks(TABLE_CHANNEL, look, [] {
+        SHOWDATA(false);
+        SHOWI_A(false);
+    });
 
     const std::vector<QString> transcript = transcriptPages(GetParam());
     ASSERT_GE(transcript.size(), 4u);

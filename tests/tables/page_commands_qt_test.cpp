@@ -36,14 +36,7 @@ protected:
 
     // Shows the table; `user` acts on each page while it waits, and must end the wait.
     void show(int columns, int rows, int kind, const std::function<void(ChildWindow&)>& user) {
-        QTimer watcher;
-        watcher.setInterval(1);
-        QObject::connect(&watcher, &QTimer::timeout, [&] {
-            ChildWindow* page = layer.child(TABLE_CHANNEL);
-            if (page != nullptr && page->surface().isWaitingForMouse()) user(*page);
-        });
-        watcher.start();
-        PRINTNNN(columns, rows, kind, false, COLUMN_LABELS);
+        whileWaitingForClicks(TABLE_CHANNEL, user, [&] { PRINTNNN(columns, rows, kind, false, COLUMN_LABELS); });
     }
 
     void choose(const char* text) {
@@ -52,9 +45,6 @@ protected:
         ADD_FAILURE() << "no menu entry " << text;
     }
 
-    static void click(ChildWindow& page, QPoint at = QPoint(30, 30)) {
-        QTest::mouseClick(&page.surface(), Qt::LeftButton, {}, at);
-    }
 };
 
 const QString TWO_BY_TWO = QStringLiteral("Rows/Columns\tc1\tc2\nx_1\t0.250000\t0.500000\nx_2\t0.250000\t0.500000");

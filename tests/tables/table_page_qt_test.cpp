@@ -34,16 +34,11 @@ protected:
     // Shows the table; each page is kept as drawn, then clicked away.
     std::vector<SurfaceCanvas> show(int columns, int rows, int kind, bool wide = false) {
         std::vector<SurfaceCanvas> pages;
-        QTimer clicker;
-        clicker.setInterval(1);
-        QObject::connect(&clicker, &QTimer::timeout, [&] {
-            ChildWindow* page = layer.child(TABLE_CHANNEL);
-            if (page == nullptr || !page->surface().isWaitingForMouse()) return;
-            pages.push_back(page->canvas());
-            QTest::mouseClick(&page->surface(), Qt::LeftButton, {}, QPoint(30, 30));
-        });
-        clicker.start();
-        PRINTNNN(columns, rows, kind, wide, COLUMN_LABELS);
+        const auto keep = [&](ChildWindow& page) {
+            pages.push_back(page.canvas());
+            click(page);
+        };
+        whileWaitingForClicks(TABLE_CHANNEL, keep, [&] { PRINTNNN(columns, rows, kind, wide, COLUMN_LABELS); });
         return pages;
     }
 };
