@@ -2,6 +2,7 @@
 // cell the scripted layer's transcript shows for the same commands, the workbook read back holds
 // the same sheets and values, and the page is well-formed with one <svg> per graph.
 
+#include "analysis_fixture.h"
 #include "tests/report/report_run.h"
 
 #include <map>
@@ -11,15 +12,9 @@
 namespace korvel {
 namespace {
 
-// The texts in double quotes on a transcript line, without their surrounding blanks.
-std::vector<std::string> quotedTexts(const std::string& line) {
-    std::vector<std::string> texts;
-    for (size_t open = line.find('"'); open != std::string::npos; open = line.find('"', line.find('"', open + 1) + 1)) {
-        const std::string text = line.substr(open + 1, line.find('"', open + 1) - open - 1);
-        const size_t first = text.find_first_not_of(' ');
-        texts.push_back(first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1));
-    }
-    return texts;
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The tables the transcript shows for the commands the report runs (the graphs aside).
@@ -32,11 +27,15 @@ std::vector<std::vector<std::vector<std::string>>> transcriptTables(const fs::pa
                             << "menu &Fixed-size projections (matrix Q)\nmenu A&pplication of optimal control\n";
     const CommandRun replay = runCommand(std::string(KORVEL_REPLAY) + ' ' + quotedPath(scenario));
     EXPECT_EQ(replay.status, 0) << replay.output;
+    std::vector<std::string> lines;
+    std::istringstream output(replay.output);
+    for (std::string line; std::getline(output, line);) lines.push_back(line);
     std::vector<std::vector<std::vector<std::string>>> tables;
-    std::istringstream lines(replay.output);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("page ", 0) == 0) tables.emplace_back();
-        else if (line.rfind("headings", 0) == 0 || line.rfind("row ", 0) == 0) tables.back().push_back(quotedTexts(line));
+    for (const ShownPage& page : pagesOf(lines)) {
+        std::vector<std::vector<std::string>>& table = tables.emplace_back(1, page.headings);
+        table.insert(table.end(), page.rows.begin(), page.rows.end());
+        for (std::vector<std::string>& row : table)
+            for (std::string& cell : row) cell = trimmed(cell);
     }
     return tables;
 }
