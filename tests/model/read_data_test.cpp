@@ -7,13 +7,10 @@
 #include "present/window/file_units.h"
 #include "present/window/script/scripted_window_layer.h"
 #include "shell/data_file_commands.h"
+#include "tests/control/working_directory.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,19 +32,16 @@ protected:
         INITIAL_STOCKS.fill(UNTOUCHED);
         INFLOWS.fill(UNTOUCHED);
         TOTAL_INFLOW = UNTOUCHED;
-        m_path = ::testing::TempDir() + "korvel_read_data_test_" + std::to_string(::getpid()) + ".d";
     }
     void TearDown() override {
         CLOSE_UNIT(DATA_UNIT);
-        std::remove(m_path.c_str());
         RESET_MODEL_FLAGS();
         INSTALL_SCRIPTED_LAYER(nullptr);
     }
-    void writeFile(const std::string& text) { std::ofstream(m_path, std::ios::trunc) << text; }
     // The file opened as "O&pen datafile" leaves it: read-only, at its beginning.
     void openFile(const std::string& text) {
-        writeFile(text);
-        ASSERT_TRUE(OPEN_UNIT(DATA_UNIT, m_path, UnitAccess::ReadOnly));
+        m_directory.write("model.d", text);
+        ASSERT_TRUE(OPEN_UNIT(DATA_UNIT, (m_directory.path() / "model.d").string(), UnitAccess::ReadOnly));
         DATAFILE_OPEN = true;
         m_mark = m_layer.transcript().lines().size();
     }
@@ -55,7 +49,7 @@ protected:
     std::vector<std::string> messageBoxes() const { return m_layer.transcript().linesStartingWith("msgbox ", m_mark); }
 
     ScriptedWindowLayer m_layer;
-    std::string m_path;
+    WorkingDirectory m_directory;
     size_t m_mark = 0;
 };
 

@@ -5,15 +5,13 @@
 #include "present/window/file_units.h"
 #include "present/window/script/scripted_window_layer.h"
 #include "shell/data_file_commands.h"
+#include "tests/control/working_directory.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace korvel {
@@ -24,20 +22,18 @@ protected:
     void SetUp() override {
         INSTALL_SCRIPTED_LAYER(&m_layer);
         DATA_UNIT = DATA_CHANNEL;
-        m_path = ::testing::TempDir() + "korvel_data_file_test_" + std::to_string(::getpid()) + ".d";
-        std::ofstream(m_path) << "2 10\n";
+        m_directory.write("model.d", "2 10\n");
     }
     void TearDown() override {
         CLOSE_UNIT(DATA_UNIT);
-        ::chmod(m_path.c_str(), 0644);
-        std::remove(m_path.c_str());
         RESET_MODEL_FLAGS();
         INSTALL_SCRIPTED_LAYER(nullptr);
     }
     void answerFile(const std::string& path) { m_layer.answers().push({AnswerKind::File, path}); }
 
     ScriptedWindowLayer m_layer;
-    std::string m_path;
+    WorkingDirectory m_directory;
+    const std::string m_path = (m_directory.path() / "model.d").string();
 };
 
 // "&Close datafile" returns the flags to their start values and closes the data channel.
