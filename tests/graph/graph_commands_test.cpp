@@ -30,9 +30,6 @@ protected:
     }
     ~GraphCommandsTest() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
-    // The transcript lines that start with `word` and a blank.
-    std::vector<std::string> linesOf(const std::string& word) const { return layer.transcript().linesStartingWith(word + ' '); }
-
     ScriptedWindowLayer layer;
 };
 
@@ -75,9 +72,9 @@ TEST_F(GraphCommandsTest, UnusableGraphWindowEndsTheProgram) {
                   "\"It is impossible to draw the graph. End of the program\" -> OK",
                   "msgbox 0 \" Program is terminated\" \" Press \u039F\u039A to exit\" -> OK",
               }),
-              linesOf("msgbox"));
-    EXPECT_EQ(1u, linesOf("queue").size());
-    EXPECT_TRUE(linesOf("graph").empty());
+              layer.transcript().linesStartingWith("msgbox "));
+    EXPECT_EQ(1u, layer.transcript().linesStartingWith("queue ").size());
+    EXPECT_TRUE(layer.transcript().linesStartingWith("graph ").empty());
 }
 
 }  // namespace

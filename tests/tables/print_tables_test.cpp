@@ -27,9 +27,6 @@ protected:
     }
     ~PrintTablesTest() override { INSTALL_SCRIPTED_LAYER(nullptr); }
 
-    // The transcript lines that start with `word` and a blank.
-    std::vector<std::string> linesOf(const std::string& word) const { return layer.transcript().linesStartingWith(word + ' '); }
-
     ScriptedWindowLayer layer;
 };
 
@@ -38,7 +35,7 @@ TEST_F(PrintTablesTest, HeadingsShowTwelveFourteenOrThirtyCharacters) {
     PRINTNNN(1, 1, 1, false, COLUMN_LABELS);
     PRINTNNN(1, 1, 16, false, COLUMN_LABELS);
     PRINTNNN(1, 1, 16, true, COLUMN_LABELS);
-    const std::vector<std::string> headings = linesOf("headings");
+    const std::vector<std::string> headings = layer.transcript().linesStartingWith("headings ");
     ASSERT_EQ(3u, headings.size());
     EXPECT_EQ("headings \"Period    t\" \"Characterist\"", headings[0]);
     EXPECT_EQ("headings \"      No.\" \"Characteristic\"", headings[1]);
@@ -48,7 +45,7 @@ TEST_F(PrintTablesTest, HeadingsShowTwelveFourteenOrThirtyCharacters) {
 TEST_F(PrintTablesTest, SteadyStateRowInLayoutB) {
     ROW_NUMBERS(2) = STEADY_STATE_ROW;
     PRINTNNN(1, 2, 17, false, COLUMN_LABELS);
-    EXPECT_EQ("row \"        { > }\" \"   0.500000\"", linesOf("row")[1]);
+    EXPECT_EQ("row \"        { > }\" \"   0.500000\"", layer.transcript().linesStartingWith("row ")[1]);
 }
 
 // A layer whose user first presses with both buttons down: the page waits on.
