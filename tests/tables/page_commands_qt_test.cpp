@@ -44,7 +44,6 @@ protected:
             if (action->text() == QString::fromUtf8(text)) return action->trigger();
         ADD_FAILURE() << "no menu entry " << text;
     }
-
 };
 
 const QString TWO_BY_TWO = QStringLiteral("Rows/Columns\tc1\tc2\nx_1\t0.250000\t0.500000\nx_2\t0.250000\t0.500000");
