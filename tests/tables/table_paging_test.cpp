@@ -49,17 +49,15 @@ TEST(PromptXTest, ByPageColumnsAndLayout) {
                                                                   << (place.layout == TableLayout::A ? 'A' : 'B');
 }
 
+// Which kinds name their rows is in every table of details_examples, and the layout and date
+// line of kind 1 on the Qt page test's title; here the rest.
 TEST(TableKindTest, LayoutRowsPerPageAndDateLine) {
-    EXPECT_EQ(TableLayout::A, TABLE_KIND(1).layout);
     EXPECT_EQ(200, TABLE_KIND(1).rows_per_page);
     EXPECT_EQ(200, TABLE_KIND(20).rows_per_page);
     for (int kind : {7, 8, 9, 10, 13, 16, 17, 18, 19, 22}) {
         EXPECT_EQ(TableLayout::B, TABLE_KIND(kind).layout) << "kind " << kind;
         EXPECT_EQ(20, TABLE_KIND(kind).rows_per_page) << "kind " << kind;
     }
-    EXPECT_TRUE(TABLE_KIND(20).named_rows);
-    EXPECT_TRUE(TABLE_KIND(22).named_rows);
-    EXPECT_FALSE(TABLE_KIND(13).named_rows);
     EXPECT_FALSE(IS_TABLE_KIND(2));
 
     struct Date {
@@ -68,8 +66,7 @@ TEST(TableKindTest, LayoutRowsPerPageAndDateLine) {
         int label_x;
         int date_x;
     };
-    const Date dates[] = {{1, "   Date : ", 265, 364},
-                          {20, "    Date : ", 265, 364},
+    const Date dates[] = {{20, "    Date : ", 265, 364},
                           {13, "    Date : ", 315, 415},
                           {16, "    Date : ", 265, 364},
                           {22, "            Date : ", 215, 315}};
