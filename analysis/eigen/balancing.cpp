@@ -21,32 +21,39 @@ void exchange(WorkMatrix& a, int j, int m, int low, int high) {
     for (int i = low; i <= n; ++i) std::swap(a(j, i), a(m, i));
 }
 
-bool rowsEqual(const WorkMatrix& a, int i, int j) {
-    for (int k = 1; k <= a.order(); ++k)
-        if (!(a(i, k) == a(j, k))) return false;
-    return true;
-}
-
 bool rowIsZero(const WorkMatrix& a, int i) {
     for (int k = 1; k <= a.order(); ++k)
         if (a(i, k) != 0.0) return false;
     return true;
 }
 
-// A row equal to an earlier one is made exactly zero by subtracting that row, and the inverse
-// step adds its column to the earlier row's column: a similarity that gives one exact zero root
-// per repeated row, which the isolation then moves out of the way. Many stages that move people
-// alike give a P of many equal rows; iterated on, their zero roots became rounding noise that
-// did not always settle.
-void mergeEqualRows(WorkMatrix& a, Balancing& b) {
+// The factor f with row i = f x row j to the bit, or 0 when there is none.
+double rowFactor(const WorkMatrix& a, int i, int j) {
+    const int n = a.order();
+    int first = 1;
+    while (first <= n && a(j, first) == 0.0) ++first;
+    if (first > n) return 0.0;
+    const double f = a(i, first) / a(j, first);
+    for (int k = 1; k <= n; ++k)
+        if (!(f * a(j, k) == a(i, k))) return 0.0;
+    return f;
+}
+
+// A row that is a multiple f of an earlier one is made exactly zero by subtracting f times that
+// row, and the inverse step adds f times its column to the earlier row's column: a similarity
+// that gives one exact zero root per such row, which the isolation then moves out of the way.
+// Many stages that move people alike, or in the same proportions, give a P of many such rows;
+// iterated on, their zero roots became rounding noise that did not always settle.
+void mergeProportionalRows(WorkMatrix& a, Balancing& b) {
     const int n = a.order();
     for (int i = 2; i <= n; ++i) {
         if (rowIsZero(a, i)) continue;
         for (int j = 1; j < i; ++j) {
-            if (!rowsEqual(a, i, j)) continue;
+            const double f = rowFactor(a, i, j);
+            if (f == 0.0) continue;
             for (int k = 1; k <= n; ++k) a(i, k) = 0.0;
-            for (int k = 1; k <= n; ++k) a(k, j) += a(k, i);
-            b.merged.emplace_back(i, j);
+            for (int k = 1; k <= n; ++k) a(k, j) += f * a(k, i);
+            b.merged.push_back({i, j, f});
             break;
         }
     }
@@ -147,7 +154,7 @@ Balancing BALANCE(WorkMatrix& a, double epsilon) {
     const int n = a.order();
     Balancing b{1, n, WorkVector<double>(n), WorkVector<int>(n), {}};
     for (int i = 1; i <= n; ++i) b.scale(i) = 1.0;
-    mergeEqualRows(a, b);
+    mergeProportionalRows(a, b);
     permute(a, b);
     ORDER_BY_CLASSES(a, b.low, b.high, epsilon, b.state);
     if (b.low < b.high)
@@ -172,7 +179,7 @@ void BACK_TRANSFORM_BALANCING(const Balancing& b, WorkMatrix& vectors) {
     for (int i = b.low - 1; i >= 1; --i) exchangeRows(i);
     for (int i = b.high + 1; i <= n; ++i) exchangeRows(i);
     for (auto merge = b.merged.rbegin(); merge != b.merged.rend(); ++merge)
-        for (int j = 1; j <= n; ++j) vectors(merge->first, j) += vectors(merge->second, j);
+        for (int j = 1; j <= n; ++j) vectors(merge->row, j) += merge->factor * vectors(merge->earlier, j);
 }
 
 }  // namespace korvel

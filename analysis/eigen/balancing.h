@@ -1,12 +1,11 @@
 #pragma once
-// Balancing: rows equal to an earlier row are made zero, rows and columns that isolate an
-// eigenvalue are permuted out of the way, the rest is ordered by its classes and scaled by powers
-// of 16 so that rows and columns have comparable norms. All four change the eigenvectors, not the
+// Balancing: rows that are a multiple of an earlier row are made zero, rows and columns that
+// isolate an eigenvalue are permuted out of the way, the rest is ordered by its classes and scaled
+// by powers of 16 so that rows and columns have comparable norms. All four change the eigenvectors, not the
 // eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
 
 #include "analysis/eigen/work_arrays.h"
 
-#include <utility>
 #include <vector>
 
 namespace korvel {
@@ -18,9 +17,15 @@ struct Balancing {
     WorkVector<double> scale;
     // Position p of the block holds the state that stood at state(p) before the class ordering.
     WorkVector<int> state;
-    // Pairs (i, j), in the order made: row i equalled row j and was made zero by subtracting
-    // it, and column i was added to column j.
-    std::vector<std::pair<int, int>> merged;
+    // In the order made: row `row` equalled `factor` times row `earlier` and was made zero by
+    // subtracting that, and `factor` times column `row` was added to column `earlier`.
+    struct Merge {
+        int row;
+        int earlier;
+        double factor;
+        bool operator==(const Merge&) const = default;
+    };
+    std::vector<Merge> merged;
 };
 
 Balancing BALANCE(WorkMatrix& a, double epsilon);

@@ -36,11 +36,11 @@ TEST(BalancingTest, IsolatedRowMovesToTheBottom) {
 // Column 1 holds 1/4096 against 4096 in row 1 gives f = 16³ = 4096, after which
 // both off-diagonal elements are 1. Undoing it scales row 1 of the vectors by 4096.
 TEST(BalancingTest, ScalingByPowersOfSixteen) {
-    WorkMatrix a = fromRows({{1, 4096}, {1.0 / 4096, 1}});
+    WorkMatrix a = fromRows({{2, 4096}, {1.0 / 4096, 1}});
     const Balancing b = BALANCE(a, 0x1p-52);
     EXPECT_EQ(1, b.low);
     EXPECT_EQ(2, b.high);
-    expectMatrix({{1, 1}, {1, 1}}, a);
+    expectMatrix({{2, 1}, {1, 1}}, a);
     EXPECT_EQ(4096.0, b.scale(1));
     EXPECT_EQ(1.0, b.scale(2));
 
@@ -73,13 +73,12 @@ TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
     }
 }
 
-// Row 3 equals row 1: it is made zero and column 3 is added to column 1, (0.2, 0.1, 0.2) +
-// (0.5, 0.1, 0.5); the zero row then stays at the bottom, isolated. Undoing it adds row 1 of the
-// vectors to row 3.
-TEST(BalancingTest, EqualRowsGiveZeroRows) {
-    WorkMatrix a = fromRows({{0.2, 0.3, 0.5}, {0.1, 0.1, 0.1}, {0.2, 0.3, 0.5}});
+// Row 3 is twice row 1: it is made zero and twice column 3 is added to column 1; the zero row
+// then stays at the bottom, isolated. Undoing it adds twice row 1 of the vectors to row 3.
+TEST(BalancingTest, ProportionalRowsGiveZeroRows) {
+    WorkMatrix a = fromRows({{0.2, 0.3, 0.5}, {0.1, 0.1, 0.1}, {0.4, 0.6, 1.0}});
     const Balancing b = BALANCE(a, 0x1p-52);
-    EXPECT_EQ((std::vector<std::pair<int, int>>{{3, 1}}), b.merged);
+    EXPECT_EQ((std::vector<Balancing::Merge>{{3, 1, 2.0}}), b.merged);
     EXPECT_EQ(2, b.high);
     EXPECT_EQ(0.0, a(3, 1));
     EXPECT_EQ(0.0, a(3, 2));
@@ -87,7 +86,7 @@ TEST(BalancingTest, EqualRowsGiveZeroRows) {
     WorkMatrix vectors(3);
     vectors.setIdentity();
     BACK_TRANSFORM_BALANCING(b, vectors);
-    EXPECT_EQ(1.0, vectors(3, 1));
+    EXPECT_EQ(2.0, vectors(3, 1));
     EXPECT_EQ(0.0, vectors(3, 2));
     EXPECT_EQ(1.0, vectors(3, 3));
 }
@@ -108,11 +107,11 @@ TEST(BalancingTest, ClassesInTheOrderTheyFeedEachOther) {
                                  {0, 0, 0.5, 0, 0},
                                  {0.25, 0.5, 0, 0, 0},
                                  {0, c.back, 0, 0, 0.5},
-                                 {0, 0, 0, 0.5, 0}});
+                                 {0, 0, 0, 0.5, 0.1}});
         const Balancing b = BALANCE(a, 0x1p-52);
         for (int p = 1; p <= 5; ++p) EXPECT_EQ(c.state[static_cast<std::size_t>(p - 1)], b.state(p)) << "position " << p;
         if (c.state.front() == 1) continue;
-        expectMatrix({{0, 0.5, 0, 0, 0}, {0.5, 0, 0.25, 0, 0}, {0, 0, 0, 0.25, 0}, {0, 0, 0, 0, 0.5}, {0, 0, 0, 0.5, 0}}, a);
+        expectMatrix({{0, 0.5, 0, 0, 0}, {0.5, 0, 0.25, 0, 0}, {0, 0, 0, 0.25, 0}, {0, 0, 0, 0, 0.5}, {0, 0, 0, 0.5, 0.1}}, a);
         WorkMatrix vectors(5);
         vectors.setIdentity();
         BACK_TRANSFORM_BALANCING(b, vectors);
