@@ -27,29 +27,32 @@ bool rowIsZero(const WorkMatrix& a, int i) {
     return true;
 }
 
-// The factor f with row i = f x row j to the bit, or 0 when there is none.
-double rowFactor(const WorkMatrix& a, int i, int j) {
+// The factor f with row i = f x row j up to the rounding of f and of the product (at most
+// epsilon of each element), or 0 when there is none. Zeros must match exactly.
+double rowFactor(const WorkMatrix& a, int i, int j, double epsilon) {
     const int n = a.order();
     int first = 1;
     while (first <= n && a(j, first) == 0.0) ++first;
     if (first > n) return 0.0;
     const double f = a(i, first) / a(j, first);
     for (int k = 1; k <= n; ++k)
-        if (!(f * a(j, k) == a(i, k))) return 0.0;
+        if (!(std::fabs(f * a(j, k) - a(i, k)) <= epsilon * std::fabs(a(i, k)))) return 0.0;
     return f;
 }
 
-// A row that is a multiple f of an earlier one is made exactly zero by subtracting f times that
-// row, and the inverse step adds f times its column to the earlier row's column: a similarity
-// that gives one exact zero root per such row, which the isolation then moves out of the way.
-// Many stages that move people alike, or in the same proportions, give a P of many such rows;
-// iterated on, their zero roots became rounding noise that did not always settle.
-void mergeProportionalRows(WorkMatrix& a, Balancing& b) {
+// A row that is a multiple f of an earlier one is made zero by subtracting f times that row,
+// and the inverse step adds f times its column to the earlier row's column: a similarity that
+// gives one exact zero root per such row, which the isolation then moves out of the way. The
+// subtraction leaves at most the rounding of f, which is dropped: a change below the rounding
+// the iteration itself makes. Many stages that move people alike, or in the same proportions,
+// give a P of many such rows; iterated on, their zero roots became rounding noise that did not
+// always settle.
+void mergeProportionalRows(WorkMatrix& a, Balancing& b, double epsilon) {
     const int n = a.order();
     for (int i = 2; i <= n; ++i) {
         if (rowIsZero(a, i)) continue;
         for (int j = 1; j < i; ++j) {
-            const double f = rowFactor(a, i, j);
+            const double f = rowFactor(a, i, j, epsilon);
             if (f == 0.0) continue;
             for (int k = 1; k <= n; ++k) a(i, k) = 0.0;
             for (int k = 1; k <= n; ++k) a(k, j) += f * a(k, i);
@@ -154,7 +157,7 @@ Balancing BALANCE(WorkMatrix& a, double epsilon) {
     const int n = a.order();
     Balancing b{1, n, WorkVector<double>(n), WorkVector<int>(n), {}};
     for (int i = 1; i <= n; ++i) b.scale(i) = 1.0;
-    mergeProportionalRows(a, b);
+    mergeProportionalRows(a, b, epsilon);
     permute(a, b);
     ORDER_BY_CLASSES(a, b.low, b.high, epsilon, b.state);
     if (b.low < b.high)

@@ -147,9 +147,9 @@ const std::vector<CorpusCase> CASES = {
     // the cycle 1-5 closed again through the chain 4-8-2-3 by links of 1e-14 and 2e-16: four roots
     // of 2.5e-4 at right angles, whose last pair settled only after the fifth exceptional shift
     {"p_tiny_link_closes_chain_8.d", {}},
-    // 42 of 53 rows each a constant times the ones, in 18 proportions, found by the pipeline fuzz;
-    // with two zero rows and two equal ones, at least 44 zero roots in one dense class, which once
-    // ended the program
+    // 46 of 53 rows each a constant times the ones, in 18 proportions, found by the pipeline fuzz;
+    // with three zero rows, at least 46 zero roots in one dense class, which once ended the
+    // program; some of the constants are multiples of each other only up to the rounding of the factor
     {"p_proportional_rows_53.d", {}},
     // r*v, null values and the slash
     {"repeat_forms.d", {}},

@@ -73,22 +73,36 @@ TEST(BalancingTest, ScalingOnlyWhenItGainsFivePercent) {
     }
 }
 
-// Row 3 is twice row 1: it is made zero and twice column 3 is added to column 1; the zero row
-// then stays at the bottom, isolated. Undoing it adds twice row 1 of the vectors to row 3.
+// Row 3 is merged into row 1 when it is a multiple of it up to the rounding of the factor: the
+// row is made zero, the factor times column 3 is added to column 1, the zero row stays at the
+// bottom, isolated, and the back-transform adds the factor times row 1 of the vectors to row 3.
+// A difference at the rounding of 32-bit data is a real one and is kept.
 TEST(BalancingTest, ProportionalRowsGiveZeroRows) {
-    WorkMatrix a = fromRows({{0.2, 0.3, 0.5}, {0.1, 0.1, 0.1}, {0.4, 0.6, 1.0}});
-    const Balancing b = BALANCE(a, 0x1p-52);
-    EXPECT_EQ((std::vector<Balancing::Merge>{{3, 1, 2.0}}), b.merged);
-    EXPECT_EQ(2, b.high);
-    EXPECT_EQ(0.0, a(3, 1));
-    EXPECT_EQ(0.0, a(3, 2));
-    EXPECT_EQ(0.0, a(3, 3));
-    WorkMatrix vectors(3);
-    vectors.setIdentity();
-    BACK_TRANSFORM_BALANCING(b, vectors);
-    EXPECT_EQ(2.0, vectors(3, 1));
-    EXPECT_EQ(0.0, vectors(3, 2));
-    EXPECT_EQ(1.0, vectors(3, 3));
+    struct Case {
+        std::vector<double> row3;
+        double factor;  // 0 when row 3 must stay
+    };
+    // 0.7 / 0.3 times 0.3 is not 0.7 in doubles, but within the rounding of the factor.
+    const std::vector<Case> cases{{{0.6, 0.6, 1.2}, 2.0}, {{0.7, 0.7, 1.4}, 0.7 / 0.3}, {{0.7, 0.7, 1.4000001}, 0.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row3[0]);
+        WorkMatrix a = fromRows({{0.3, 0.3, 0.6}, {0.1, 0.2, 0.1}, c.row3});
+        const Balancing b = BALANCE(a, 0x1p-52);
+        if (c.factor == 0.0) {
+            EXPECT_TRUE(b.merged.empty());
+            EXPECT_EQ(3, b.high);
+            continue;
+        }
+        EXPECT_EQ((std::vector<Balancing::Merge>{{3, 1, c.factor}}), b.merged);
+        EXPECT_EQ(2, b.high);
+        expectMatrix({{0.3 + 0.6 * c.factor, 0.3, 0.6}, {0.1 + 0.1 * c.factor, 0.2, 0.1}, {0.0, 0.0, 0.0}}, a);
+        WorkMatrix vectors(3);
+        vectors.setIdentity();
+        BACK_TRANSFORM_BALANCING(b, vectors);
+        EXPECT_EQ(c.factor, vectors(3, 1));
+        EXPECT_EQ(0.0, vectors(3, 2));
+        EXPECT_EQ(1.0, vectors(3, 3));
+    }
 }
 
 // The cycle 2-3 feeds state 1, which feeds the cycle 4-5: they go in that order, and nothing
