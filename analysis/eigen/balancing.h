@@ -17,8 +17,8 @@ struct Balancing {
     WorkVector<double> scale;
     // Position p of the block holds the state that stood at state(p) before the class ordering.
     WorkVector<int> state;
-    // In the order made: row `row` equalled `factor` times row `earlier` and was made zero by
-    // subtracting that, and `factor` times column `row` was added to column `earlier`.
+    // In the order made: row `row` equalled `factor` times row `earlier`, up to the rounding of
+    // the factor, and was made zero; `factor` times column `row` was added to column `earlier`.
     struct Merge {
         int row;
         int earlier;
@@ -31,7 +31,7 @@ struct Balancing {
 Balancing BALANCE(WorkMatrix& a, double epsilon);
 
 // Multiplies row i of `vectors` by the scale factor of i, then undoes the class ordering, the
-// exchanges and the merging of equal rows.
+// exchanges and the merging of proportional rows.
 void BACK_TRANSFORM_BALANCING(const Balancing& balancing, WorkMatrix& vectors);
 
 }  // namespace korvel
