@@ -1,8 +1,8 @@
 #pragma once
 // Balancing: rows that are a multiple of an earlier row are made zero, rows and columns that
 // isolate an eigenvalue are permuted out of the way, the rest is ordered by its classes and scaled
-// by powers of 16 so that rows and columns have comparable norms. All four change the eigenvectors, not the
-// eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
+// by powers of 16 so that rows and columns have comparable norms. All four change the
+// eigenvectors, not the eigenvalues; BACK_TRANSFORM_BALANCING undoes them on the vectors.
 
 #include "analysis/eigen/work_arrays.h"
 
