@@ -1,6 +1,6 @@
 // Korvel's entry: the desktop window layer on the main thread, the main routine on its own.
 
-#include "present/window/qt/qtwindowlayer.h"
+#include "frontends/qt/qtwindowlayer.h"
 #include "report/report_command.h"
 #include "shell/menu_bar.h"
 #include "shell/startup.h"

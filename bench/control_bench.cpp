@@ -6,7 +6,7 @@
 #include "analysis/matrix_inverse.h"
 #include "control/riccati_solver.h"
 #include "paired_timing.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 
 #include <benchmark/benchmark.h>
 

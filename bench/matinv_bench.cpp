@@ -4,7 +4,7 @@
 
 #include "analysis/matrix_inverse.h"
 #include "paired_timing.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 #include "model/model_state.h"
 #include "present/tables/cell_texts.h"
 #include "present/tables/result_tables.h"
-#include "present/window/qt/qtwindowlayer.h"
+#include "frontends/qt/qtwindowlayer.h"
 
 #include <benchmark/benchmark.h>
 

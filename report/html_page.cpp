@@ -1,6 +1,6 @@
 #include "report/html_page.h"
 
-#include "present/window/report/svg_surface.h"
+#include "frontends/headless/report/svg_surface.h"
 #include "report/shown_number.h"
 
 namespace korvel {

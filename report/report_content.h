@@ -2,7 +2,7 @@
 // What a report holds: the model's name and size, and one section per command run, each with
 // what the user would have seen in order, and the notes the report adds.
 
-#include "present/window/report/report_entries.h"
+#include "frontends/headless/report/report_entries.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 #include "model/model_state.h"
 #include "model/read_data.h"
 #include "present/graph/graph_commands.h"
-#include "present/window/report/report_window_layer.h"
+#include "frontends/headless/report/report_window_layer.h"
 #include "report/certificate/accuracy_certificate.h"
 #include "shell/data_file_commands.h"
 #include "shell/exit_routines.h"

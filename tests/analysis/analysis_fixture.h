@@ -7,7 +7,7 @@
 #include "model/model_state.h"
 #include "model/read_data.h"
 #include "present/window/file_units.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 
 #include <gtest/gtest.h>

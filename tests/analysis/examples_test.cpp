@@ -5,7 +5,7 @@
 
 #include "analysis/analysis_commands.h"
 #include "analysis/i_minus_p.h"
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "control/control_commands.h"
 
 #include <Eigen/Dense>

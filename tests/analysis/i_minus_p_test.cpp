@@ -1,7 +1,7 @@
 // GETMATRIXIMA: [I - P] from the P held in MATRIX_X, its inverse and the steady state.
 
 #include "analysis/i_minus_p.h"
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 
 #include <Eigen/Dense>
 

@@ -1,7 +1,7 @@
 // MATINV: Gauss-Jordan without row exchanges through the working file XINVF.
 
 #include "analysis/matrix_inverse.h"
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "tests/control/working_directory.h"
 
 #include <Eigen/Dense>

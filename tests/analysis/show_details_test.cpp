@@ -3,7 +3,7 @@
 
 #include "analysis/analysis_commands.h"
 #include "analysis/show_details.h"
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 
 namespace korvel {
 namespace {

@@ -3,12 +3,12 @@
 // stacked least-squares oracle, rounded as shown. The tables and the comparison the user sees
 // are checked by the scenarios control_reading_success and control_comparison.
 
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "analysis/analysis_commands.h"
 #include "control/control_commands.h"
 #include "control/control_state.h"
-#include "control_oracle.h"
-#include "working_directory.h"
+#include "tests/control/control_oracle.h"
+#include "tests/control/working_directory.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,9 +1,9 @@
 // "A&pplication of optimal control": what it refuses before reading, and a solve that fails.
 
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "control/control_commands.h"
 #include "control/control_state.h"
-#include "working_directory.h"
+#include "tests/control/working_directory.h"
 
 namespace korvel {
 namespace {

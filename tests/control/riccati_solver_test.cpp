@@ -1,11 +1,11 @@
 // The solver against the stacked least-squares oracle on random stable models. One stage worked
 // by hand is the scenario control_by_hand.
 
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "control/control_state.h"
 #include "control/riccati_solver.h"
-#include "control_oracle.h"
-#include "working_directory.h"
+#include "tests/control/control_oracle.h"
+#include "tests/control/working_directory.h"
 
 #include <algorithm>
 #include <limits>

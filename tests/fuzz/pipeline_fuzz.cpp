@@ -9,7 +9,7 @@
 #include "control/control_commands.h"
 #include "model/model_state.h"
 #include "model/read_data.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 #include "shell/data_file_commands.h"
 #include "tools/walk/step_checks.h"

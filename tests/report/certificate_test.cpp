@@ -3,14 +3,14 @@
 // inverse and control costs are worked by hand.
 
 #include "analysis/analysis_commands.h"
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "control/control_commands.h"
 #include "control/control_state.h"
-#include "control_oracle.h"
+#include "tests/control/control_oracle.h"
 #include "model/read_data.h"
 #include "report/certificate/accuracy_certificate.h"
 #include "shell/data_file_commands.h"
-#include "working_directory.h"
+#include "tests/control/working_directory.h"
 
 #include <cmath>
 #include <cstdio>

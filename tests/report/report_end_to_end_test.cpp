@@ -2,7 +2,7 @@
 // cell the scripted layer's transcript shows for the same commands, the workbook read back holds
 // the same sheets and values, and the page is well-formed with one <svg> per graph.
 
-#include "analysis_fixture.h"
+#include "tests/analysis/analysis_fixture.h"
 #include "tests/report/report_run.h"
 
 #include <map>

@@ -5,7 +5,7 @@
 
 #include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
-#include "present/window/qt/qtwindowlayer.h"
+#include "frontends/qt/qtwindowlayer.h"
 #include "shell/menu_bar.h"
 
 #include <QApplication>

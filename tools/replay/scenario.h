@@ -1,7 +1,7 @@
 #pragma once
 // A scenario: the user's actions and answers, one line each, as the replay tool reads them.
 
-#include "present/window/script/answer_queue.h"
+#include "frontends/headless/script/answer_queue.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "tools/replay/scenario_runner.h"
 
-#include "present/window/script/script_failure.h"
+#include "frontends/headless/script/script_failure.h"
 
 #include <fstream>
 

@@ -4,7 +4,7 @@
 // queued; the main routine runs on its own thread and is waited for until it settles.
 
 #include "tools/replay/scenario.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 
 #include <filesystem>
 #include <string>

@@ -4,7 +4,7 @@
 // Each answer is drawn from the generator of the current step and logged as the scenario line
 // that gives it.
 
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 #include "resources/dialog_templates.h"
 
 #include <functional>

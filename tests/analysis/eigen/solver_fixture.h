@@ -4,7 +4,7 @@
 
 #include "analysis/eigen/eigen_solver.h"
 #include "base/program_exit.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 #include "shell/exit_routines.h"
 
 #include <Eigen/Core>

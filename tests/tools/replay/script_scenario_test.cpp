@@ -5,7 +5,7 @@
 
 #include "tools/replay/scenario_parser.h"
 #include "tools/replay/scenario_runner.h"
-#include "present/window/script/scripted_window_layer.h"
+#include "frontends/headless/script/scripted_window_layer.h"
 #include "present/window/window_layer.h"
 #include "shell/menu_bar.h"
 #include "shell/startup.h"

@@ -1,0 +1,56 @@
+#include "frontends/qt/pagecells.h"
+
+namespace korvel {
+
+namespace {
+
+QString withoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
+    return text.left(end);
+}
+
+}  // namespace
+
+void PageCells::expect(const TABLE_PAGE& page) {
+    clear();
+    for (const std::string& heading : page.headings) m_cells.push_back({QString::fromStdString(heading), 0, {}, false});
+    int row = 0;
+    for (const std::vector<std::string>& cells : page.rows) {
+        ++row;
+        for (const std::string& cell : cells) m_cells.push_back({QString::fromStdString(cell), row, {}, false});
+    }
+    m_expecting = true;
+}
+
+void PageCells::clear() {
+    m_cells.clear();
+    m_next = 0;
+    m_expecting = false;
+}
+
+// The page's other texts (title, caption, date) are drawn between its cells' turns and match
+// none of them; the record holds each text without its trailing blanks.
+bool PageCells::drawn(QPoint at, const QString& text) {
+    if (!m_expecting || m_next >= m_cells.size()) return false;
+    Cell& next = m_cells[m_next];
+    if (withoutTrailingBlanks(text) != next.text) return false;
+    next.at = at;
+    next.placed = true;
+    ++m_next;
+    return next.row == 0;
+}
+
+QString PageCells::textInside(const QRect& area) const {
+    QString result;
+    int lineRow = -1;
+    for (const Cell& cell : m_cells) {
+        if (!cell.placed || !area.contains(cell.at)) continue;
+        if (lineRow >= 0) result += cell.row == lineRow ? QLatin1Char('\t') : QLatin1Char('\n');
+        lineRow = cell.row;
+        result += cell.text.trimmed();
+    }
+    return result;
+}
+
+}  // namespace korvel

@@ -1,0 +1,110 @@
+// A result page on the desktop while it waits for its click: the standard commands act on it at
+// once, a selection owns the mouse, the close button turns it, and Copy gives its cells as text.
+
+#include "model/model_state.h"
+#include "present/tables/result_tables.h"
+#include "present/tables/table_page.h"
+#include "frontends/qt/childwindow.h"
+#include "frontends/qt/framewindow.h"
+#include "resources/menu_texts.h"
+#include "shell/menu_bar.h"
+#include "tests/frontends/qt/qt_layer_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+
+#include <functional>
+#include <string>
+
+namespace korvel::qt_test {
+namespace {
+
+class PageCommandsTest : public QtLayerTest {
+protected:
+    PageCommandsTest() {
+        INITIALSETTINGS();
+        for (int row = 1; row <= MAX_ROWS; ++row) {
+            ROW_NUMBERS(row) = row;
+            ROW_LABELS(row).assign("   x_" + std::to_string(row));
+            for (int column = 1; column <= MAX_STAGES; ++column) RESULT_TABLE(row, column) = 0.25f * column;
+        }
+        for (int column = 1; column <= MAX_STAGES; ++column) COLUMN_LABELS(column).assign("   c" + std::to_string(column));
+    }
+
+    // Shows the table; `user` acts on each page while it waits, and must end the wait.
+    void show(int columns, int rows, int kind, const std::function<void(ChildWindow&)>& user) {
+        whileWaitingForClicks(TABLE_CHANNEL, user, [&] { PRINTNNN(columns, rows, kind, false, COLUMN_LABELS); });
+    }
+
+    void choose(const char* text) {
+        for (QAction* action : layer.frame().menuBar()->findChildren<QAction*>())
+            if (action->text() == QString::fromUtf8(text)) return action->trigger();
+        ADD_FAILURE() << "no menu entry " << text;
+    }
+};
+
+const QString TWO_BY_TWO = QStringLiteral("Rows/Columns\tc1\tc2\nx_1\t0.250000\t0.500000\nx_2\t0.250000\t0.500000");
+
+// The page's first row is x_1 in both columns: 0.25 and 0.5, each at most 1, hence F11.6.
+TEST_F(PageCommandsTest, CopyAndSelectTotalWindowActWhileThePageWaits) {
+    int pages = 0;
+    show(2, 2, 20, [&](ChildWindow& page) {
+        ++pages;
+        choose(menu_text::SELECT_ALL);
+        choose(menu_text::COPY);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(page.canvas().image(), qvariant_cast<QImage>(copied->imageData()));
+        EXPECT_EQ(TWO_BY_TWO, copied->text());
+        EXPECT_TRUE(page.surface().isWaitingForMouse());
+        click(page);
+    });
+    EXPECT_EQ(1, pages);
+}
+
+// Cells of page row r, column c start at (18 + 80 c, 93 + 20 r): the drag covers row 2, columns 1 and 2.
+TEST_F(PageCommandsTest, AreaDraggedOnAPageSelectsAndDoesNotTurnIt) {
+    QString copied;
+    bool waitedAfterDrag = false;
+    show(2, 2, 20, [&](ChildWindow& page) {
+        choose(menu_text::SELECT_AREA);
+        QTest::mousePress(&page.surface(), Qt::LeftButton, {}, QPoint(90, 108));
+        QTest::mouseMove(&page.surface(), QPoint(200, 125));
+        QTest::mouseRelease(&page.surface(), Qt::LeftButton, {}, QPoint(260, 125));
+        waitedAfterDrag = page.surface().isWaitingForMouse();
+        choose(menu_text::COPY);
+        copied = QGuiApplication::clipboard()->text();
+        EXPECT_EQ(QSize(171, 18), QGuiApplication::clipboard()->image().size());
+        click(page);
+    });
+    EXPECT_TRUE(waitedAfterDrag);
+    EXPECT_EQ(QStringLiteral("0.250000\t0.500000"), copied);
+}
+
+// 22 roots make two row pages of 20 and 2: the close button turns each.
+TEST_F(PageCommandsTest, CloseButtonIsTheClickThatTurnsThePage) {
+    int pages = 0;
+    show(1, 22, 13, [&](ChildWindow& page) {
+        ++pages;
+        page.close();
+    });
+    EXPECT_EQ(2, pages);
+    EXPECT_EQ(nullptr, layer.child(TABLE_CHANNEL));
+}
+
+TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullScreen) {
+    show(11, 30, 13, [&](ChildWindow& page) {
+        choose(menu_text::SIZE_TO_FIT);
+        EXPECT_TRUE(layer.frame().area()->viewport()->rect().contains(page.geometry()));
+        choose(menu_text::FULL_SCREEN);
+        EXPECT_TRUE(layer.frame().inFullScreen());
+        QTest::keyClick(&page.surface(), Qt::Key_Escape);
+        EXPECT_FALSE(layer.frame().inFullScreen());
+        click(page);
+    });
+}
+
+}  // namespace
+}  // namespace korvel::qt_test
