@@ -99,13 +99,14 @@ TABLE_PAGE pageRecord(int rows, int columns, int first_row, bool wide, int kind)
 
 // The frame at its table size, and a fresh "Table of results" window sized for the page.
 void openPageWindow(int rows, int columns) {
-    SET_WINDOW_PLACEMENT(FRAME_WINDOW, WINDOW_PLACEMENT{4, 0, 0, 650, 820});
+    SET_WINDOW_PLACEMENT(FRAME_WINDOW, WINDOW_PLACEMENT{PLACE_POSITION_AND_SIZE, 0, 0, 650, 820});
     OPEN_CHILD_WINDOW(TABLE_CHANNEL, "Table of results");
     WINDOW_CONFIG config;
     config.pixel_width = -1;
     config.pixel_height = -1;
     config.text_columns = static_cast<int16_t>(PAGE_TEXT_COLUMNS(columns));
     config.text_rows = static_cast<int16_t>(PAGE_TEXT_ROWS(rows));
+    // A refused request comes back adjusted to what the layer accepts; apply that.
     if (!SET_WINDOW_CONFIG(config)) SET_WINDOW_CONFIG(config);
     SET_BACKGROUND(WHITE);
     SET_TEXT_COLOR(BLACK);

@@ -1,8 +1,8 @@
 #pragma once
 // What a recording layer is told beyond what the program shows: the working files made and
-// removed, and each result-table page as its routines built it. The scripted layer records
-// them; the desktop layer needs none of it and installs no observer. A new kind of record is
-// one more virtual with an empty body below and one more TELL_ routine.
+// removed, and each result-table page as its routines built it. The headless layers record
+// them; the desktop layer keeps only the table pages, whose cells a copy carries as text. A new
+// kind of record is one more virtual with an empty body below and one more TELL_ routine.
 
 #include <string>
 #include <vector>

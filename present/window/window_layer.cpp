@@ -22,7 +22,7 @@ void IDLE_FOREVER() {
 void WAIT_FOR_LEFT_BUTTON() {
     for (;;) {
         const MOUSE_RESULT click = WAIT_MOUSE_EVENT(MOUSE_LEFT_DOWN);
-        if (click.key_state == 1 || click.event == 0) return;
+        if (click.key_state == KEY_LEFT_BUTTON || click.event == 0) return;
     }
 }
 

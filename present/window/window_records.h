@@ -115,9 +115,15 @@ enum MouseEvent : int {
     MOUSE_MOVE = 64,
 };
 
+// The buttons held in MOUSE_RESULT's key state.
+enum KeyState : int {
+    KEY_LEFT_BUTTON = 1,
+    KEY_RIGHT_BUTTON = 2,
+};
+
 struct MOUSE_RESULT {
     int event = 0;      // the bit of the event that occurred
-    int key_state = 0;  // 1 left button, 2 right button, as pressed
+    int key_state = 0;  // the KeyState of the buttons pressed
     int x = 0;
     int y = 0;
 };

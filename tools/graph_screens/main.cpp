@@ -25,7 +25,7 @@ class ScreenLayer : public QtWindowLayer {
 public:
     explicit ScreenLayer(bool maximised) : m_maximised(maximised) {}
     MOUSE_RESULT waitMouseEvent(int mask) override {
-        if (m_maximised) setWindowPlacement(GRAPH_CHANNEL, WINDOW_PLACEMENT{2, 0, 0, 0, 0});
+        if (m_maximised) setWindowPlacement(GRAPH_CHANNEL, WINDOW_PLACEMENT{PLACE_MAXIMIZED, 0, 0, 0, 0});
         return QtWindowLayer::waitMouseEvent(mask);
     }
 
@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     INSTALL_LAYER(&layer);
     INITIALSETTINGS();
     layer.showFrame();
-    SET_WINDOW_PLACEMENT(FRAME_WINDOW, WINDOW_PLACEMENT{4, 0, 0, 1024, 1280});
+    SET_WINDOW_PLACEMENT(FRAME_WINDOW, WINDOW_PLACEMENT{PLACE_POSITION_AND_SIZE, 0, 0, 1024, 1280});
     QTimer::singleShot(0, [&] {
         if (which == "dialog") {
             for (int k = 1; k <= 3; ++k) X_SERIES_NAMES(k).assign("    x_" + std::to_string(k));
