@@ -3,6 +3,7 @@
 #include "base/fixed_text.h"
 #include "frontends/headless/automatic_answers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
