@@ -10,16 +10,17 @@
 #include "present/graph/graph_commands.h"
 #include "present/tables/number_formats.h"
 #include "present/window/window_layer.h"
+#include "resources/dialog_ids.h"
 
 #include <cmath>
 #include <vector>
 
 namespace korvel {
 
+static_assert(STAGE_NAME_LIST == SINGLE_NAME_LIST, "the stage list is the template's list");
+
 namespace {
 
-constexpr int SINGLE_NAME_DIALOG = 112;
-constexpr int OK_BUTTON = 1;
 constexpr int SELECTION_LENGTH = 100;
 constexpr int TITLED_NAME_LENGTH = 13;
 
@@ -123,7 +124,7 @@ void GETESTIMNAME(DIALOG& dialog, int control_id, int) {
         if (!DIALOG_GET_TEXT(dialog, STAGE_NAME_LIST, buffer)) return;
         selected_name.assign(FIRST_CHARACTERS(buffer, LABEL_LENGTH));
         name_selected = true;
-    } else if (control_id == OK_BUTTON) {
+    } else if (control_id == DIALOG_OK) {
         DIALOG_EXIT(dialog);
     }
 }

@@ -7,6 +7,7 @@
 #include "model/read_data.h"
 #include "present/graph/graph_commands.h"
 #include "frontends/headless/report/report_window_layer.h"
+#include "report/analysis_answers.h"
 #include "report/certificate/accuracy_certificate.h"
 #include "shell/data_file_commands.h"
 #include "shell/exit_routines.h"
@@ -58,8 +59,9 @@ private:
 
 class AnalysisRun {
 public:
-    AnalysisRun(ReportWindowLayer& layer, REPORT_CONTENT& content, const REPORT_PROGRESS& progress)
-        : m_layer(layer), m_content(content), m_progress(progress) {}
+    AnalysisRun(ReportWindowLayer& layer, AnalysisAnswers& answers, REPORT_CONTENT& content,
+                const REPORT_PROGRESS& progress)
+        : m_layer(layer), m_answers(answers), m_content(content), m_progress(progress) {}
 
     // Runs `routines` in order as one section titled `title`, each followed by the commands it
     // queued. Nothing runs once the program has asked to end.
@@ -76,6 +78,7 @@ public:
             }
         }
         m_layer.endOfCommand();
+        m_answers.endOfCommand();
         REPORT_SECTION& section = m_content.sections.emplace_back();
         section.title = title;
         section.entries.assign(m_layer.entries().begin() + static_cast<std::ptrdiff_t>(first), m_layer.entries().end());
@@ -88,6 +91,7 @@ public:
 
 private:
     ReportWindowLayer& m_layer;
+    AnalysisAnswers& m_answers;
     REPORT_CONTENT& m_content;
     const REPORT_PROGRESS& m_progress;
 };
@@ -110,8 +114,8 @@ void noteGraphSeries(REPORT_SECTION& section, int stages) {
 }
 
 // Steps 1-2: the data file, as "O&pen datafile" and "Rea&d data" take it.
-bool readData(AnalysisRun& run, ReportWindowLayer& layer, const std::string& path, ANALYSIS_OUTCOME& outcome) {
-    layer.answerFile(path);
+bool readData(AnalysisRun& run, AnalysisAnswers& answers, const std::string& path, ANALYSIS_OUTCOME& outcome) {
+    answers.answerFile(path);
     const REPORT_SECTION& opened = run.command("Open datafile", {DATAFF});
     if (!DATAFILE_OPEN) {
         outcome.refusal = messagesOf(opened);
@@ -126,7 +130,7 @@ bool readData(AnalysisRun& run, ReportWindowLayer& layer, const std::string& pat
 }
 
 // Step 7: the optimal control, and every stage's trajectory with its statistics.
-void runControl(AnalysisRun& run, ReportWindowLayer& layer, int n) {
+void runControl(AnalysisRun& run, AnalysisAnswers& answers, int n) {
     REPORT_SECTION& control = run.command("Application of optimal control", {OPTIMAL_CONTROL});
     if (!CONTROL_SOLVED) {
         std::erase_if(control.entries, [](const REPORT_ENTRY& entry) { return entry.kind != ReportEntryKind::Message; });
@@ -135,10 +139,10 @@ void runControl(AnalysisRun& run, ReportWindowLayer& layer, int n) {
     }
     for (int i = 1; i <= n && !run.ended(); ++i) {
         const std::string name = TRIM_BLANKS(X_SERIES_NAMES(i).text());
-        layer.answerStage(name);
+        answers.answerStage(name);
         run.command("Graph for each stage: " + name, {GET_ESTIM_NAMES_FORPLOT});
     }
-    layer.answerStage("");
+    answers.answerStage("");
 }
 
 }  // namespace
@@ -156,13 +160,14 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         outcome.refusal.push_back({MB_EXCLAMATION, " Report ", " No private working folder could be made. "});
         return outcome;
     }
-    ReportWindowLayer layer;
+    AnalysisAnswers answers;
+    ReportWindowLayer layer(answers);
     INSTALL_REPORT_LAYER(&layer);
     INSTALL_EXIT_ROUTINE(USEREXIT);
     RESET_MODEL_FLAGS();
-    AnalysisRun run(layer, outcome.content, progress);
+    AnalysisRun run(layer, answers, outcome.content, progress);
 
-    outcome.data_read = readData(run, layer, data_path, outcome);
+    outcome.data_read = readData(run, answers, data_path, outcome);
     if (outcome.data_read) {
         const int n = STAGE_COUNT;
         outcome.content.stage_count = n;
@@ -171,10 +176,10 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         run.command("Show details", {SHOWDATA});
         run.command("Matrix [I - P] and its inverse", {SHOWI_A});
         // Steps 5-6: the projections with their graphs, their texts typed as a user would
-        layer.answerGraphTexts("Stocks, common projections", STOCK_AXIS);
-        layer.answerGraphTexts("Outflows, common projections", STOCK_AXIS);
+        answers.answerGraphTexts("Stocks, common projections", STOCK_AXIS);
+        answers.answerGraphTexts("Outflows, common projections", STOCK_AXIS);
         noteGraphSeries(run.command("Common projections", {PLOTSTOCK, PLOTWASTE, COMPUTE_PROJECTIONS_T}), n);
-        layer.answerGraphTexts("Stocks, fixed-size projections", STOCK_AXIS);
+        answers.answerGraphTexts("Stocks, fixed-size projections", STOCK_AXIS);
         noteGraphSeries(run.command("Fixed-size projections (matrix Q)", {PLOTSTOCK_Q, COMPUTE_PROJECTIONS_Q}), n);
         if (!control_path.empty() && !run.ended()) {
             fs::copy_file(control_path, CONTROL_FILE, fs::copy_options::overwrite_existing, error);
@@ -182,7 +187,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
                 REPORT_SECTION& section = run.command("Application of optimal control", {});
                 section.notes.push_back("The control file " + control_path + " could not be read: " + error.message() + '.');
             } else {
-                runControl(run, layer, n);
+                runControl(run, answers, n);
             }
         }
         // Step 8: the certificate of what the commands left in the model state

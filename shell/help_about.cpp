@@ -4,19 +4,19 @@
 #include "model/model_state.h"
 #include "present/window/file_units.h"
 #include "present/window/window_layer.h"
+#include "resources/dialog_ids.h"
 #include "shell/exit_routines.h"
 
 namespace korvel {
 
 namespace {
-constexpr int ABOUT_TEMPLATE = 113;
 constexpr const char* HELP_FILE = "HelpText.htm";
 }  // namespace
 
 // A missing template is not reported: the About box simply does not appear.
 void ABOUTCALL(bool) {
     DIALOG about;
-    if (!DIALOG_INIT(ABOUT_TEMPLATE, about)) return;
+    if (!DIALOG_INIT(ABOUT_DIALOG, about)) return;
     DIALOG_MODAL(about);
     DIALOG_UNINIT(about);
 }

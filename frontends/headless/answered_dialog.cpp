@@ -77,6 +77,16 @@ std::optional<std::string> AnsweredDialog::entry(int control, int index) const {
     return list->second[static_cast<size_t>(index) - 1];
 }
 
+std::vector<std::string> AnsweredDialog::listEntries() const {
+    std::vector<std::string> entries;
+    for (const DialogControl& control : m_template->controls) {
+        if (control.kind != ControlKind::ListBox) continue;
+        for (int index = 1; const std::optional<std::string> found = entry(control.id, index); ++index)
+            entries.push_back(*found);
+    }
+    return entries;
+}
+
 std::optional<std::string> AnsweredDialog::text(int control) const {
     if (const auto edit = m_edits.find(control); edit != m_edits.end()) return edit->second;
     if (isEdit(control)) return std::string();

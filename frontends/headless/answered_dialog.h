@@ -39,6 +39,8 @@ public:
     void select(const ListEntry& entry);
     // Entry `index` (from 1) of list `control`; nothing past its end.
     std::optional<std::string> entry(int control, int index) const;
+    // The entries of all its lists, list by list in the template's order.
+    std::vector<std::string> listEntries() const;
     // The selected entry of a list, or the text of an edit field; nothing when none.
     std::optional<std::string> text(int control) const;
 

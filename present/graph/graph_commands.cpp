@@ -3,6 +3,7 @@
 #include "model/messages.h"
 #include "present/graph/picked_names.h"
 #include "present/window/window_layer.h"
+#include "resources/dialog_ids.h"
 
 #include <cassert>
 #include <vector>
@@ -13,12 +14,6 @@ FixedText<60> GRAPH_TITLE;
 FixedText<25> GRAPH_AXIS_TEXT;
 
 namespace {
-
-constexpr int GRAPH_DIALOG = 111;
-constexpr int NAME_LIST = 1005;
-constexpr int TITLE_FIELD = 1006;
-constexpr int AXIS_FIELD = 1007;
-constexpr int OK_BUTTON = 1;
 
 constexpr const char* NOTICE_FONT = "t'Arial'h19w8i";
 constexpr int NOTICE_PAUSE = 3200;
@@ -69,10 +64,11 @@ int seriesNamed(const Vector<Label, MAX_STAGES + 1>& list, int entries, const La
 
 // Steps 4-6: the dialog, and the names kept from its picks.
 std::vector<Label> askForNames(DIALOG& dialog, const Vector<Label, MAX_STAGES + 1>& list, int entries) {
-    DIALOG_SET_COUNT(dialog, NAME_LIST, entries);
-    for (int k = 1; k <= entries; ++k) DIALOG_SET_TEXT(dialog, NAME_LIST, list(k).text(), k);
+    DIALOG_SET_COUNT(dialog, GRAPH_NAME_LIST, entries);
+    for (int k = 1; k <= entries; ++k) DIALOG_SET_TEXT(dialog, GRAPH_NAME_LIST, list(k).text(), k);
     g_picks.clear();
-    for (const int control : {NAME_LIST, TITLE_FIELD, AXIS_FIELD, OK_BUTTON}) DIALOG_SET_CALLBACK(dialog, control, GETPLOTN);
+    for (const int control : {GRAPH_NAME_LIST, GRAPH_TITLE_FIELD, GRAPH_AXIS_FIELD, DIALOG_OK})
+        DIALOG_SET_CALLBACK(dialog, control, GETPLOTN);
     DIALOG_MODAL(dialog);
     DIALOG_UNINIT(dialog);
     std::vector<Label> kept = KEEP_LAST_PICKS(g_picks);
@@ -140,7 +136,7 @@ void PLOTVARCALL0(int n) {
         return;
     }
     DIALOG dialog;
-    if (!DIALOG_INIT(GRAPH_DIALOG, dialog)) {
+    if (!DIALOG_INIT(GRAPH_SERIES_DIALOG, dialog)) {
         refuse(NO_TEMPLATE);
         return;
     }
@@ -160,14 +156,14 @@ void PLOTVARCALL0(int n) {
 
 void GETPLOTN(DIALOG& dialog, int control_id, int) {
     switch (control_id) {
-    case NAME_LIST: {
+    case GRAPH_NAME_LIST: {
         std::string picked(static_cast<size_t>(LABEL_LENGTH), ' ');
-        if (DIALOG_GET_TEXT(dialog, NAME_LIST, picked)) g_picks.emplace_back().assign(picked);
+        if (DIALOG_GET_TEXT(dialog, GRAPH_NAME_LIST, picked)) g_picks.emplace_back().assign(picked);
         break;
     }
-    case TITLE_FIELD: readField(dialog, TITLE_FIELD, GRAPH_TITLE); break;
-    case AXIS_FIELD: readField(dialog, AXIS_FIELD, GRAPH_AXIS_TEXT); break;
-    case OK_BUTTON: DIALOG_EXIT(dialog); break;
+    case GRAPH_TITLE_FIELD: readField(dialog, GRAPH_TITLE_FIELD, GRAPH_TITLE); break;
+    case GRAPH_AXIS_FIELD: readField(dialog, GRAPH_AXIS_FIELD, GRAPH_AXIS_TEXT); break;
+    case DIALOG_OK: DIALOG_EXIT(dialog); break;
     default: break;
     }
 }

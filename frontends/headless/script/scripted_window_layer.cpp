@@ -1,10 +1,8 @@
 #include "frontends/headless/script/scripted_window_layer.h"
 
-#include "base/fixed_text.h"
-#include "frontends/headless/automatic_answers.h"
-#include "present/window/font_descriptor.h"
 #include "frontends/headless/script/script_failure.h"
 #include "present/window/window_geometry.h"
+#include "resources/dialog_ids.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,6 +27,14 @@ constexpr int FIXED_MONTH = 3;
 constexpr int FIXED_DAY = 14;
 constexpr int FIXED_HOUR = 10;
 
+// The palette index as set, or "#rrggbb" for a direct colour.
+std::string colourName(const ColourSetting& colour) {
+    if (colour.byIndex()) return std::to_string(colour.index());
+    char name[8];
+    std::snprintf(name, sizeof name, "#%02x%02x%02x", RED_OF(colour.rgb()), GREEN_OF(colour.rgb()), BLUE_OF(colour.rgb()));
+    return name;
+}
+
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
@@ -44,8 +50,6 @@ std::string modeName(int mode) {
     default: return "mode-" + std::to_string(mode);
     }
 }
-
-bool isDrawingMode(int mode) { return mode == DRAW_OUTLINE || mode == DRAW_FILLED; }
 
 std::string placementText(const WINDOW_PLACEMENT& placement) {
     return std::to_string(placement.kind) + ' ' + std::to_string(placement.x) + ' ' + std::to_string(placement.y) + ' ' +
@@ -79,54 +83,31 @@ std::string standardName(StandardCommand command) {
 
 std::string callbackKindName(DialogCallbackKind kind) { return kind == DIALOG_CLICKED ? "clicked" : "changed"; }
 
-// A window that keeps its defaults is as large as the frame's client area shows it whole.
-ScriptedWindow freshWindow(const std::string& title, int client_width, int client_height) {
-    ScriptedWindow window;
-    window.title = title;
-    RESOLVE_WINDOW_CONFIG(window.config, std::max(1, client_width - CHILD_EXTRA_WIDTH),
-                          std::max(1, client_height - CHILD_EXTRA_HEIGHT));
-    window.placement = {4, 0, 0, window.config.text_rows, window.config.text_columns};
-    return window;
-}
-
 }  // namespace
 
-ScriptedWindowLayer::ScriptedWindowLayer(std::ostream& echo) : m_transcript(echo) {}
+ScriptedWindowLayer::ScriptedWindowLayer() : HeadlessWindowLayer({SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT}) {}
 
-bool ScriptedWindowLayer::ended() const {
-    const std::lock_guard lock(m_queue_mutex);
-    return m_ended;
+ScriptedWindowLayer::ScriptedWindowLayer(std::ostream& echo)
+    : HeadlessWindowLayer({SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT}), m_transcript(echo) {}
+
+std::string ScriptedWindowLayer::activeName() const {
+    return activeChannel() < 0 ? "none" : std::to_string(activeChannel());
 }
 
-std::optional<MENU_ROUTINE> ScriptedWindowLayer::takeQueuedCommand() {
-    const std::lock_guard lock(m_queue_mutex);
-    if (m_queued.empty()) return std::nullopt;
-    const MENU_ROUTINE routine = m_queued.front();
-    m_queued.pop_front();
-    return routine;
-}
-
-ScriptedWindow& ScriptedWindowLayer::active() {
-    ScriptedWindow* found = window(m_active);
-    return found != nullptr ? *found : m_no_window;
-}
-
-std::string ScriptedWindowLayer::activeName() const { return m_active < 0 ? "none" : std::to_string(m_active); }
-
-ScriptedWindow* ScriptedWindowLayer::window(int channel) {
-    const auto found = m_windows.find(channel);
-    return found == m_windows.end() ? nullptr : &found->second;
+// A window that keeps its defaults is as large as the frame's client area shows it whole.
+SurfaceSize ScriptedWindowLayer::defaultSurface() const {
+    return {std::max(1, clientWidth() - CHILD_EXTRA_WIDTH), std::max(1, clientHeight() - CHILD_EXTRA_HEIGHT)};
 }
 
 WINDOW_RECT ScriptedWindowLayer::frameRect() const {
-    if (m_frame_placement.kind == PLACE_MAXIMIZED) return {0, 0, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT};
-    return {m_frame_placement.x, m_frame_placement.y, m_frame_placement.x + m_frame_placement.width,
-            m_frame_placement.y + m_frame_placement.height};
+    if (framePlacement().kind == PLACE_MAXIMIZED) return {0, 0, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT};
+    return {framePlacement().x, framePlacement().y, framePlacement().x + framePlacement().width,
+            framePlacement().y + framePlacement().height};
 }
 
 // A child sits at the top left of the frame's client area, as large as its surface and
 // decorations ask, but no larger than the client area.
-WINDOW_RECT ScriptedWindowLayer::childRect(const ScriptedWindow& child) const {
+WINDOW_RECT ScriptedWindowLayer::childRect(const HeadlessWindow& child) const {
     const WINDOW_RECT frame = frameRect();
     const int width = std::min(child.config.pixel_width + CHILD_EXTRA_WIDTH, clientWidth());
     const int height = std::min(child.config.pixel_height + CHILD_EXTRA_HEIGHT, clientHeight());
@@ -148,87 +129,59 @@ int ScriptedWindowLayer::clientHeight() const {
 // --- Windows ---
 
 bool ScriptedWindowLayer::openChildWindow(int channel, const std::string& title) {
-    m_windows[channel] = freshWindow(title, clientWidth(), clientHeight());
-    std::erase(m_opening_order, channel);
-    m_opening_order.push_back(channel);
-    m_active = channel;
+    HeadlessWindowLayer::openChildWindow(channel, title);
     record("window " + std::to_string(channel) + ' ' + quoted(title));
     return true;
 }
 
 void ScriptedWindowLayer::closeChannel(int channel) {
-    m_windows.erase(channel);
-    std::erase(m_opening_order, channel);
-    if (m_active == channel) m_active = -1;
+    HeadlessWindowLayer::closeChannel(channel);
     record("close " + std::to_string(channel));
 }
 
 bool ScriptedWindowLayer::setWindowConfig(WINDOW_CONFIG& config) {
     const std::string requested = configText(config);
-    ScriptedWindow* target = window(m_active);
-    if (target == nullptr) {
+    if (window(activeChannel()) == nullptr) {
         record("config none " + requested + " -> no window");
         return false;
     }
-    const bool exact = RESOLVE_WINDOW_CONFIG(config, SCRIPT_SCREEN_WIDTH, SCRIPT_SCREEN_HEIGHT);
+    const bool exact = HeadlessWindowLayer::setWindowConfig(config);
     record("config " + activeName() + ' ' + requested + " -> " + configText(config) + (exact ? " ok" : " adjusted"));
-    if (!exact) return false;
-    const std::string title = target->title;
-    target->config = config;
-    target->config.title = title;
-    return true;
+    return exact;
 }
 
 bool ScriptedWindowLayer::getWindowConfig(WINDOW_CONFIG& config) {
-    const ScriptedWindow* target = window(m_active);
-    if (target == nullptr) {
+    if (!HeadlessWindowLayer::getWindowConfig(config)) {
         record("config none read -> no window");
         return false;
     }
-    config = target->config;
-    if (!target->drawingRecorded()) record("config " + activeName() + " read -> " + configText(config));
+    if (!active().drawingRecorded()) record("config " + activeName() + " read -> " + configText(config));
     return true;
 }
 
 int ScriptedWindowLayer::setWindowPlacement(int window_number, const WINDOW_PLACEMENT& placement) {
-    if (window_number == FRAME_WINDOW) {
-        m_frame_placement = placement;
-        record("frame placement " + placementText(placement));
-        return 0;
-    }
-    ScriptedWindow* target = window(window_number);
-    record("placement " + channelName(window_number) + ' ' + placementText(placement) +
-           (target == nullptr ? " -> no window" : ""));
-    if (target == nullptr) return -1;
-    target->placement = placement;
-    return 0;
+    const int result = HeadlessWindowLayer::setWindowPlacement(window_number, placement);
+    if (window_number == FRAME_WINDOW) record("frame placement " + placementText(placement));
+    else record("placement " + channelName(window_number) + ' ' + placementText(placement) + (result < 0 ? " -> no window" : ""));
+    return result;
 }
 
-int ScriptedWindowLayer::getWindowPlacement(int window_number, int, WINDOW_PLACEMENT& placement) {
-    const ScriptedWindow* target = window(window_number);
-    if (window_number != FRAME_WINDOW && target == nullptr) {
-        record("placement " + channelName(window_number) + " read -> no window");
-        return -1;
-    }
-    placement = window_number == FRAME_WINDOW ? m_frame_placement : target->placement;
-    record("placement " + channelName(window_number) + " read -> " + placementText(placement));
-    return 0;
+int ScriptedWindowLayer::getWindowPlacement(int window_number, int request, WINDOW_PLACEMENT& placement) {
+    const int result = HeadlessWindowLayer::getWindowPlacement(window_number, request, placement);
+    record("placement " + channelName(window_number) + " read -> " + (result < 0 ? "no window" : placementText(placement)));
+    return result;
 }
 
 void ScriptedWindowLayer::setWindowText(int window_number, const std::string& text) {
-    if (window_number == FRAME_WINDOW) {
-        record("frame title " + quoted(text));
-        return;
-    }
-    if (ScriptedWindow* target = window(window_number)) target->title = text;
-    record("title " + channelName(window_number) + ' ' + quoted(text));
+    HeadlessWindowLayer::setWindowText(window_number, text);
+    record((window_number == FRAME_WINDOW ? "frame title " : "title " + channelName(window_number) + ' ') + quoted(text));
 }
 
 WINDOW_RECT ScriptedWindowLayer::getWindowRect(int window_number) {
     WINDOW_RECT rect;
     if (window_number == FRAME_WINDOW) {
         rect = frameRect();
-    } else if (const ScriptedWindow* target = window(window_number)) {
+    } else if (const HeadlessWindow* target = window(window_number)) {
         rect = childRect(*target);
     }
     record("window-rect " + channelName(window_number) + " -> " + rectText(rect));
@@ -236,19 +189,15 @@ WINDOW_RECT ScriptedWindowLayer::getWindowRect(int window_number) {
 }
 
 void ScriptedWindowLayer::focusChannel(int channel) {
-    const bool open = window(channel) != nullptr;
-    if (open) m_active = channel;
-    record("focus " + std::to_string(channel) + (open ? "" : " -> no window"));
+    HeadlessWindowLayer::focusChannel(channel);
+    record("focus " + std::to_string(channel) + (window(channel) != nullptr ? "" : " -> no window"));
 }
-
-int ScriptedWindowLayer::focusedChannel() { return m_opening_order.empty() ? -1 : m_opening_order.back(); }
 
 void ScriptedWindowLayer::clearWindow() { record("clear " + activeName()); }
 
 void ScriptedWindowLayer::writeText(int channel, const std::string& text) {
-    const ScriptedWindow* target = window(channel);
-    const std::string colour = colourName(target != nullptr ? target->text_colour : m_no_window.text_colour);
-    record("write " + std::to_string(channel) + ' ' + colour + ' ' + quoted(text));
+    record("write " + std::to_string(channel) + ' ' + colourName(windowOrStandIn(channel).text_colour) + ' ' +
+           quoted(text));
 }
 
 void ScriptedWindowLayer::windowMenuCommand(int code) {
@@ -272,94 +221,66 @@ int ScriptedWindowLayer::setExitBehaviour(int mode) {
 
 // --- Drawing ---
 
-int ScriptedWindowLayer::initializeFonts() { return INSTALLED_FACE_COUNT(); }
-
 int ScriptedWindowLayer::setFont(const std::string& descriptor) {
-    const FONT_REQUEST request = PARSE_FONT_DESCRIPTOR(descriptor);
-    const int face = INSTALLED_FACE_INDEX(request.face);
-    ScriptedWindow& target = active();
-    if (!request.valid || face < 0) {
-        record("font " + quoted(descriptor) + " -> -1, keeps " + quoted(target.font));
-        return -1;
-    }
-    target.font = descriptor;
-    target.font_request = request;
+    const int face = HeadlessWindowLayer::setFont(descriptor);
+    if (face < 0) record("font " + quoted(descriptor) + " -> -1, keeps " + quoted(active().font));
     return face;
 }
 
-TEXT_POSITION ScriptedWindowLayer::moveTo(int x, int y) {
-    ScriptedWindow& target = active();
-    const TEXT_POSITION previous = target.position;
-    target.position = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-    return previous;
-}
-
 void ScriptedWindowLayer::drawText(const std::string& text) {
-    const ScriptedWindow& target = active();
+    const HeadlessWindow& target = active();
     if (target.drawingRecorded()) return;
     record("text " + activeName() + ' ' + std::to_string(target.position.x) + ' ' + std::to_string(target.position.y) +
            ' ' + quoted(target.font) + ' ' + colourName(target.colour) + ' ' + quoted(text));
 }
 
-int ScriptedWindowLayer::textWidth(const std::string& text) {
-    return FIXED_TEXT_WIDTH(active().font_request, text);
-}
-
-int ScriptedWindowLayer::setColor(int index) { return active().colour.setIndex(index); }
-
-RGB_VALUE ScriptedWindowLayer::setColorRgb(RGB_VALUE value) { return active().colour.setRgb(value); }
-
-int ScriptedWindowLayer::setTextColor(int index) { return active().text_colour.setIndex(index); }
-
-RGB_VALUE ScriptedWindowLayer::setTextColorRgb(RGB_VALUE value) { return active().text_colour.setRgb(value); }
-
 int ScriptedWindowLayer::setBackground(int index) {
-    const int previous = active().background.setIndex(index);
+    const int previous = HeadlessWindowLayer::setBackground(index);
     record("background " + activeName() + ' ' + colourName(active().background));
     return previous;
 }
 
 RGB_VALUE ScriptedWindowLayer::setBackgroundRgb(RGB_VALUE value) {
-    const RGB_VALUE previous = active().background.setRgb(value);
+    const RGB_VALUE previous = HeadlessWindowLayer::setBackgroundRgb(value);
     record("background " + activeName() + ' ' + colourName(active().background));
     return previous;
 }
 
 bool ScriptedWindowLayer::rectangle(int mode, double x1, double y1, double x2, double y2) {
-    if (active().drawingRecorded()) return isDrawingMode(mode) && m_active >= 0;
-    record("rectangle " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' + number(x1) +
-           ' ' + number(y1) + ' ' + number(x2) + ' ' + number(y2));
-    return isDrawingMode(mode) && m_active >= 0;
+    if (!active().drawingRecorded())
+        record("rectangle " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' +
+               number(x1) + ' ' + number(y1) + ' ' + number(x2) + ' ' + number(y2));
+    return HeadlessWindowLayer::rectangle(mode, x1, y1, x2, y2);
 }
 
 bool ScriptedWindowLayer::lineTo(int x, int y) {
-    ScriptedWindow& target = active();
+    const HeadlessWindow& target = active();
     if (!target.drawingRecorded())
         record("line " + activeName() + ' ' + colourName(target.colour) + ' ' + std::to_string(target.position.x) + ' ' +
-           std::to_string(target.position.y) + ' ' + std::to_string(x) + ' ' + std::to_string(y));
-    target.position = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-    return m_active >= 0;
+               std::to_string(target.position.y) + ' ' + std::to_string(x) + ' ' + std::to_string(y));
+    return HeadlessWindowLayer::lineTo(x, y);
 }
 
 void ScriptedWindowLayer::setLineStyle(unsigned mask) {
+    HeadlessWindowLayer::setLineStyle(mask);
     if (active().drawingRecorded()) return;
     char text[16];
-    std::snprintf(text, sizeof text, "0x%04X", mask & 0xFFFFu);
+    std::snprintf(text, sizeof text, "0x%04X", active().line_style);
     record("line-style " + activeName() + ' ' + text);
 }
 
 bool ScriptedWindowLayer::ellipse(int mode, int x1, int y1, int x2, int y2) {
     if (!active().drawingRecorded())
         record("ellipse " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour) + ' ' +
-           std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) + ' ' + std::to_string(y2));
-    return isDrawingMode(mode) && m_active >= 0;
+               std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) + ' ' + std::to_string(y2));
+    return HeadlessWindowLayer::ellipse(mode, x1, y1, x2, y2);
 }
 
 bool ScriptedWindowLayer::polygon(int mode, const std::vector<TEXT_POSITION>& points) {
     std::string line = "polygon " + activeName() + ' ' + modeName(mode) + ' ' + colourName(active().colour);
     for (const TEXT_POSITION& point : points) line += ' ' + std::to_string(point.x) + ' ' + std::to_string(point.y);
     if (!active().drawingRecorded()) record(line);
-    return isDrawingMode(mode) && m_active >= 0 && !points.empty();
+    return HeadlessWindowLayer::polygon(mode, points);
 }
 
 void ScriptedWindowLayer::setClipRect(int x1, int y1, int x2, int y2) {
@@ -371,7 +292,7 @@ void ScriptedWindowLayer::setClipRect(int x1, int y1, int x2, int y2) {
 // --- Input and timing ---
 
 MOUSE_RESULT ScriptedWindowLayer::waitMouseEvent(int mask) {
-    const MOUSE_RESULT result = AUTOMATIC_MOUSE_ANSWER(mask);
+    const MOUSE_RESULT result = HeadlessWindowLayer::waitMouseEvent(mask);
     record("mouse " + activeName() + " mask " + std::to_string(mask) + " -> event " + std::to_string(result.event) +
            " key " + std::to_string(result.key_state) + " at " + std::to_string(result.x) + ' ' +
            std::to_string(result.y) + " (auto)");
@@ -410,11 +331,12 @@ int ScriptedWindowLayer::messageBox(const std::string& text, const std::string& 
     return 1;
 }
 
-AnsweredDialog& ScriptedWindowLayer::dialogOf(const DIALOG& dialog) {
-    const auto found = m_dialogs.find(dialog.handle);
-    if (found == m_dialogs.end())
-        throw ScriptFailure(dialogName(dialog) + " is used without a successful init, or after its release");
-    return *found->second;
+void ScriptedWindowLayer::unknownDialog(const DIALOG& dialog) {
+    throw ScriptFailure(dialogName(dialog) + " is used without a successful init, or after its release");
+}
+
+void ScriptedWindowLayer::callingBack(const DIALOG& dialog, int control, DialogCallbackKind kind) {
+    record(dialogName(dialog) + " calls back " + std::to_string(control) + ' ' + callbackKindName(kind));
 }
 
 std::string ScriptedWindowLayer::dialogName(const DIALOG& dialog) const {
@@ -422,57 +344,48 @@ std::string ScriptedWindowLayer::dialogName(const DIALOG& dialog) const {
 }
 
 bool ScriptedWindowLayer::dialogInit(int template_id, DIALOG& dialog) {
-    dialog = DIALOG{template_id, 0};
     const auto missing = m_answers.takeIf([template_id](const Answer& answer) {
         return answer.kind == AnswerKind::MissingTemplate && answer.id == template_id;
     });
     if (missing) {
+        dialog = DIALOG{template_id, 0};
         record(dialogName(dialog) + " init -> missing template (answer)");
         return false;
     }
-    const DialogTemplate* found = m_find_template(template_id);
-    if (found == nullptr) {
+    if (!HeadlessWindowLayer::dialogInit(template_id, dialog)) {
         record(dialogName(dialog) + " init -> missing template");
         return false;
     }
-    dialog.handle = m_next_dialog_handle++;
-    m_dialogs[dialog.handle] = std::make_unique<AnsweredDialog>(*found);
-    record(dialogName(dialog) + " init " + quoted(found->title));
+    record(dialogName(dialog) + " init " + quoted(usedDialog(dialog)->dialogTemplate().title));
     return true;
 }
 
 void ScriptedWindowLayer::dialogSetCount(DIALOG& dialog, int control, int count) {
-    dialogOf(dialog).setCount(control, count);
+    HeadlessWindowLayer::dialogSetCount(dialog, control, count);
     record(dialogName(dialog) + " count " + std::to_string(control) + ' ' + std::to_string(count));
 }
 
 void ScriptedWindowLayer::dialogSetText(DIALOG& dialog, int control, const std::string& text, int index) {
-    dialogOf(dialog).setText(control, text, index);
+    HeadlessWindowLayer::dialogSetText(dialog, control, text, index);
     record(dialogName(dialog) + " set " + std::to_string(control) + ' ' + std::to_string(index) + ' ' + quoted(text));
 }
 
 void ScriptedWindowLayer::dialogSetCallback(DIALOG& dialog, int control, DIALOG_CALLBACK routine) {
-    dialogOf(dialog).setCallback(control, routine);
+    HeadlessWindowLayer::dialogSetCallback(dialog, control, routine);
     record(dialogName(dialog) + " callback " + std::to_string(control));
 }
 
 bool ScriptedWindowLayer::dialogGetText(DIALOG& dialog, int control, std::string& buffer) {
-    const std::optional<std::string> text = dialogOf(dialog).text(control);
-    const int length = CHARACTER_COUNT(buffer);
-    if (!text) {
-        buffer.assign(static_cast<size_t>(length), ' ');
-        record(dialogName(dialog) + " get " + std::to_string(control) + " -> nothing selected");
-        return false;
-    }
-    buffer = length > 0 ? PAD_TEXT(*text, length) : *text;
-    record(dialogName(dialog) + " get " + std::to_string(control) + " -> " + quoted(*text));
-    return true;
+    const bool found = HeadlessWindowLayer::dialogGetText(dialog, control, buffer);
+    record(dialogName(dialog) + " get " + std::to_string(control) + " -> " +
+           (found ? quoted(*usedDialog(dialog)->text(control)) : "nothing selected"));
+    return found;
 }
 
 int ScriptedWindowLayer::dialogModal(DIALOG& dialog) {
-    const std::string wait = dialogName(dialog) + " \"" + dialogOf(dialog).dialogTemplate().title + '"';
+    const std::string wait = dialogName(dialog) + " \"" + usedDialog(dialog)->dialogTemplate().title + '"';
     record(dialogName(dialog) + " shown");
-    while (!dialogOf(dialog).ended()) {
+    while (!usedDialog(dialog)->ended()) {
         const Answer answer = m_answers.take(wait, {AnswerKind::Pick, AnswerKind::Edit, AnswerKind::Ok});
         answerDialog(dialog, answer);
     }
@@ -480,50 +393,41 @@ int ScriptedWindowLayer::dialogModal(DIALOG& dialog) {
     return 1;
 }
 
-// Acts as the user would: selects the entry or types the text, then tells the control's callback.
+// Acts as the user would: selects the entry, types the text or presses OK.
 void ScriptedWindowLayer::answerDialog(DIALOG& dialog, const Answer& answer) {
-    AnsweredDialog& shown = dialogOf(dialog);
+    const AnsweredDialog& shown = *usedDialog(dialog);
     const std::string name = dialogName(dialog) + " \"" + shown.dialogTemplate().title + '"';
-    int control = 1;
-    DialogCallbackKind kind = DIALOG_CHANGE;
     switch (answer.kind) {
     case AnswerKind::Pick: {
         const std::optional<ListEntry> entry = shown.findEntry(answer.text);
         if (!entry)
             throw ScriptFailure(name + " has no list entry \"" + answer.text + "\" for " + describeAnswer(answer));
-        shown.select(*entry);
-        control = entry->control;
-        record(dialogName(dialog) + " pick " + std::to_string(control) + ' ' + quoted(entry->text));
+        record(dialogName(dialog) + " pick " + std::to_string(entry->control) + ' ' + quoted(entry->text));
+        choose(dialog, *entry);
         break;
     }
     case AnswerKind::Edit:
         if (!shown.isEdit(answer.id))
             throw ScriptFailure(name + " has no edit field " + std::to_string(answer.id) + " for " +
                                 describeAnswer(answer));
-        shown.setText(answer.id, answer.text, 0);
-        control = answer.id;
-        record(dialogName(dialog) + " edit " + std::to_string(control) + ' ' + quoted(answer.text));
+        record(dialogName(dialog) + " edit " + std::to_string(answer.id) + ' ' + quoted(answer.text));
+        type(dialog, answer.id, answer.text);
         break;
     default:
-        kind = DIALOG_CLICKED;
         record(dialogName(dialog) + " ok");
+        pressOk(dialog);
         break;
-    }
-    if (DIALOG_CALLBACK callback = shown.callback(control)) {
-        record(dialogName(dialog) + " calls back " + std::to_string(control) + ' ' + callbackKindName(kind));
-        callback(dialog, control, kind);
-    } else if (kind == DIALOG_CLICKED) {
-        dialogExit(dialog);  // the default button ends a dialog that binds no routine to it
     }
 }
 
 void ScriptedWindowLayer::dialogExit(DIALOG& dialog) {
-    dialogOf(dialog).end();
+    HeadlessWindowLayer::dialogExit(dialog);
     record(dialogName(dialog) + " exit");
 }
 
 void ScriptedWindowLayer::dialogUninit(DIALOG& dialog) {
-    if (m_dialogs.erase(dialog.handle) == 0) return;
+    if (!dialogOpen(dialog)) return;
+    HeadlessWindowLayer::dialogUninit(dialog);
     record(dialogName(dialog) + " released");
 }
 
@@ -586,11 +490,7 @@ void ScriptedWindowLayer::setMenuItemFlags(int menu, int item, int flags) {
 }
 
 void ScriptedWindowLayer::standardCommand(StandardCommand command) {
-    if (command == StandardCommand::Exit) {
-        const std::lock_guard lock(m_queue_mutex);
-        m_ended = true;
-        m_queued.clear();
-    }
+    HeadlessWindowLayer::standardCommand(command);
     record(command == StandardCommand::Exit ? "exit" : "standard " + standardName(command));
 }
 
@@ -600,34 +500,14 @@ std::string ScriptedWindowLayer::menuEntryName(MENU_ROUTINE routine) const {
 }
 
 void ScriptedWindowLayer::queueCommand(MENU_ROUTINE routine) {
-    {
-        const std::lock_guard lock(m_queue_mutex);
-        m_queued.push_back(routine);
-    }
+    HeadlessWindowLayer::queueCommand(routine);
     record("queue " + menuEntryName(routine));
 }
 
 // --- Date ---
 
 DATE_TIME ScriptedWindowLayer::currentDateTime() {
-    DATE_TIME when;
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d%02d%02d", FIXED_YEAR, FIXED_MONTH, FIXED_DAY);
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d0000.000", FIXED_HOUR);
-    when.date = date;
-    when.time = time;
-    when.zone = "+0000";
-    const int values[8] = {FIXED_YEAR, FIXED_MONTH, FIXED_DAY, 0, FIXED_HOUR, 0, 0, 0};
-    std::copy(std::begin(values), std::end(values), when.values);
-    return when;
-}
-
-// The short date form dd/MM/yyyy.
-std::string ScriptedWindowLayer::formatDate(const DATE_TIME& when) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", when.values[2], when.values[1], when.values[0]);
-    return text;
+    return dateTime(FIXED_YEAR, FIXED_MONTH, FIXED_DAY, FIXED_HOUR, 0, 0);
 }
 
 // --- Result-table pages ---

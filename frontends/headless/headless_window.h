@@ -1,5 +1,5 @@
 #pragma once
-// What the scripted layer keeps for one child window (or for drawing with no window open).
+// What a headless layer keeps for one child window (or for drawing with no window open).
 
 #include "present/window/colour_setting.h"
 #include "present/window/window_records.h"
@@ -8,10 +8,14 @@
 
 namespace korvel {
 
-// The palette index as set, or "#rrggbb" for a direct colour.
-std::string colourName(const ColourSetting& colour);
+// A fresh window draws and writes in the palette's white on its black.
+inline constexpr int DEFAULT_INK = 15;
+inline constexpr int DEFAULT_PAPER = 0;
+// Text colours take indices past the palette, shown as its last colour.
+inline constexpr int LAST_TEXT_INK = 255;
+inline constexpr unsigned SOLID_LINE = 0xFFFFu;
 
-struct ScriptedWindow {
+struct HeadlessWindow {
     std::string title;
     WINDOW_CONFIG config;
     WINDOW_PLACEMENT placement;
@@ -19,9 +23,10 @@ struct ScriptedWindow {
     TEXT_POSITION position;
     std::string font;  // the descriptor of the selected font; empty until one is selected
     FONT_REQUEST font_request;
-    ColourSetting colour{15};
-    ColourSetting text_colour{15, 255};
-    ColourSetting background{0};
+    ColourSetting colour{DEFAULT_INK};
+    ColourSetting text_colour{DEFAULT_INK, LAST_TEXT_INK};
+    ColourSetting background{DEFAULT_PAPER};
+    unsigned line_style = SOLID_LINE;
     // While a result-table page or a graph is drawn, its record stands for its drawing.
     bool table_page = false;
     bool graph_page = false;
