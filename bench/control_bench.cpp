@@ -4,6 +4,7 @@
 // most 2 is the aim).
 
 #include "analysis/matrix_inverse.h"
+#include "control/optimal_control_solve.h"
 #include "control/riccati_solver.h"
 #include "paired_timing.h"
 #include "frontends/headless/script/scripted_window_layer.h"
@@ -92,7 +93,7 @@ void BM_SolveInMemory(benchmark::State& state) {
     setUpProblem();
     MemoryPlace place;
     for (auto _ : state)
-        if (!SOLVE_CONTROL(STAGES, ENTRIES, PERIODS, place)) state.SkipWithError("not solved");
+        if (SOLVE_CONTROL(STAGES, ENTRIES, PERIODS, place) != RiccatiStatus::Solved) state.SkipWithError("not solved");
 }
 BENCHMARK(BM_SolveInMemory)->Unit(benchmark::kMillisecond);
 

@@ -6,7 +6,7 @@
 #include "analysis/show_details.h"
 #include "control/control_commands.h"
 #include "control/control_state.h"
-#include "control/riccati_solver.h"
+#include "control/optimal_control_solve.h"
 #include "model/free_format_reader.h"
 #include "model/messages.h"
 #include "present/tables/result_tables.h"

@@ -1,9 +1,6 @@
 #include "control/riccati_solver.h"
 
 #include "analysis/matrix_inverse.h"
-#include "control/working_files_place.h"
-#include "model/messages.h"
-#include "present/window/window_records.h"
 
 #include <cassert>
 #include <cmath>
@@ -157,19 +154,15 @@ CostToGo stepBack(const System& s, const CostToGo& cost, const Rule& rule, int p
 
 // Periods N down to 1; only the current period's quantities are held, the rules go to the
 // work place.
-bool backwardPass(const System& s, int period_count, SolverWorkPlace& place) {
+RiccatiStatus backwardPass(const System& s, int period_count, SolverWorkPlace& place) {
     CostToGo cost = terminalCost(period_count, s.m);
     Rule rule{Block(s.n, s.m), Block(s.n, 1), Block(s.n, s.m), Block(s.n, 1)};
     for (int t = period_count; t >= 1; --t) {
-        if (!formRule(s, cost, place, rule)) {
-            SHOW_MESSAGE(" Error in matrix allocation. Probably the data heve not given correctly", " Matrix allocation error",
-                         MB_EXCLAMATION);
-            return false;
-        }
+        if (!formRule(s, cost, place, rule)) return RiccatiStatus::SingularS;
         place.keepRule(t, rule.gain.data(), rule.offset.data());
         if (t > 1) cost = stepBack(s, cost, rule, t - 1);
     }
-    return true;
+    return RiccatiStatus::Solved;
 }
 
 // One period under the rule from state x: v = G(t)x + g(t), and the next state A x + B v, not
@@ -209,24 +202,14 @@ void forwardPass(const System& s, int period_count, SolverWorkPlace& place) {
 
 }  // namespace
 
-bool SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place) {
+RiccatiStatus SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place) {
     assert(n >= 1 && n <= MAX_CONTROL_STAGES && m == 2 * n);
     assert(period_count >= 1 && period_count <= MAX_CONTROL_PERIODS);
     const System s = systemOf(n, m);
-    if (!backwardPass(s, period_count, place)) return false;
+    if (const RiccatiStatus status = backwardPass(s, period_count, place); status != RiccatiStatus::Solved) return status;
     forwardPass(s, period_count, place);
     CONTROL_SOLVED = true;
-    return true;
-}
-
-bool CALC_OPT_CONTR(int n, int m, int period_count) {
-    WorkingFilesPlace place;
-    if (!place.open(n, m, period_count)) {
-        SHOW_MESSAGE(" The working files of the optimal control cannot be written. ", " Matrix allocation error",
-                     MB_EXCLAMATION);
-        return false;
-    }
-    return SOLVE_CONTROL(n, m, period_count, place);
+    return RiccatiStatus::Solved;
 }
 
 }  // namespace korvel

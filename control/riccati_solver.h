@@ -27,15 +27,13 @@ public:
     virtual int invert(RuleInverse& s, int n) = 0;
 };
 
+enum class RiccatiStatus { Solved, SingularS };
+
 // Solves the problem in NOMINAL_PATH and PATH_WEIGHTS for the model in the state (P from
 // MATRIX_X, which holds it whenever X_HOLDS_P is set; x(0) from INITIAL_STOCKS and INFLOWS).
-// On success fills OPTIMAL_STATES, OPTIMAL_CONTROLS, RULE_VALUES and UNROUNDED_STATES and sets
-// CONTROL_SOLVED.
-// A singular S(t) is reported in a message box and leaves all of them as they were.
-bool SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place);
-
-// The solve with its rules parked in the working files "FEEDBACK" and "g_vector", both removed
-// before it returns, whatever the outcome.
-bool CALC_OPT_CONTR(int n, int m, int period_count);
+// Solved fills OPTIMAL_STATES, OPTIMAL_CONTROLS, RULE_VALUES and UNROUNDED_STATES and sets
+// CONTROL_SOLVED; SingularS, an S(t) that cannot be inverted, leaves all of them as they were
+// and the caller tells the user.
+RiccatiStatus SOLVE_CONTROL(int n, int m, int period_count, SolverWorkPlace& place);
 
 }  // namespace korvel

@@ -10,8 +10,8 @@ namespace {
 
 bool leads(const WorkMatrix& a, int i, int j) { return i != j && a(i, j) != 0.0; }
 
-// Indexes the per-state and per-class tables, which count from 0.
-std::size_t u(int k) { return static_cast<std::size_t>(k); }
+// The per-state and per-class tables count from 0.
+std::size_t asIndex(int k) { return static_cast<std::size_t>(k); }
 
 struct Classes {
     std::vector<int> of;  // indexed by state - low
@@ -21,45 +21,45 @@ struct Classes {
 // The classes of the block by Tarjan's method, without recursion.
 Classes findClasses(const WorkMatrix& a, int low, int high) {
     const int size = high - low + 1;
-    Classes classes{std::vector<int>(u(size), -1), 0};
-    std::vector<int> index(u(size), -1);
-    std::vector<int> lowlink(u(size), 0);
-    std::vector<int> next(u(size), 0);  // the next successor to look at
-    std::vector<bool> open(u(size), false);
+    Classes classes{std::vector<int>(asIndex(size), -1), 0};
+    std::vector<int> index(asIndex(size), -1);
+    std::vector<int> lowlink(asIndex(size), 0);
+    std::vector<int> next(asIndex(size), 0);  // the next successor to look at
+    std::vector<bool> open(asIndex(size), false);
     std::vector<int> stack;
     std::vector<int> path;
     int counter = 0;
     for (int root = 0; root < size; ++root) {
-        if (index[u(root)] >= 0) continue;
+        if (index[asIndex(root)] >= 0) continue;
         path.push_back(root);
         while (!path.empty()) {
             const int v = path.back();
-            if (index[u(v)] < 0) {
-                index[u(v)] = lowlink[u(v)] = counter++;
+            if (index[asIndex(v)] < 0) {
+                index[asIndex(v)] = lowlink[asIndex(v)] = counter++;
                 stack.push_back(v);
-                open[u(v)] = true;
+                open[asIndex(v)] = true;
             }
             bool descended = false;
-            while (next[u(v)] < size) {
-                const int w = next[u(v)]++;
+            while (next[asIndex(v)] < size) {
+                const int w = next[asIndex(v)]++;
                 if (!leads(a, low + v, low + w)) continue;
-                if (index[u(w)] < 0) {
+                if (index[asIndex(w)] < 0) {
                     path.push_back(w);
                     descended = true;
                     break;
                 }
-                if (open[u(w)]) lowlink[u(v)] = std::min(lowlink[u(v)], index[u(w)]);
+                if (open[asIndex(w)]) lowlink[asIndex(v)] = std::min(lowlink[asIndex(v)], index[asIndex(w)]);
             }
             if (descended) continue;
             path.pop_back();
-            if (!path.empty()) lowlink[u(path.back())] = std::min(lowlink[u(path.back())], lowlink[u(v)]);
-            if (lowlink[u(v)] != index[u(v)]) continue;
+            if (!path.empty()) lowlink[asIndex(path.back())] = std::min(lowlink[asIndex(path.back())], lowlink[asIndex(v)]);
+            if (lowlink[asIndex(v)] != index[asIndex(v)]) continue;
             int w = -1;
             do {
                 w = stack.back();
                 stack.pop_back();
-                open[u(w)] = false;
-                classes.of[u(w)] = classes.count;
+                open[asIndex(w)] = false;
+                classes.of[asIndex(w)] = classes.count;
             } while (w != v);
             ++classes.count;
         }
@@ -74,10 +74,10 @@ void permute(WorkMatrix& a, const WorkVector<int>& state) {
         for (int i = 1; i <= n; ++i) a(i, j) = copy(state(i), state(j));
 }
 
-// Sets to zero each off-diagonal element of the block that is below ε times both its row's and
-// its column's sum of magnitudes (over the whole matrix): rounding that row or column changes it
-// by as much already. A matrix with an element that is not finite is left as it is.
-void dropNegligible(WorkMatrix& a, int low, int high, double epsilon) {
+}  // namespace
+
+void DROP_NEGLIGIBLE_ELEMENTS(WorkMatrix& a, int low, int high, double epsilon) {
+    if (low >= high) return;
     const int n = a.order();
     WorkVector<double> rows(n);
     WorkVector<double> columns(n);
@@ -94,41 +94,38 @@ void dropNegligible(WorkMatrix& a, int low, int high, double epsilon) {
         }
 }
 
-}  // namespace
-
-bool ORDER_BY_CLASSES(WorkMatrix& a, int low, int high, double epsilon, WorkVector<int>& state) {
+bool ORDER_BY_CLASSES(WorkMatrix& a, int low, int high, WorkVector<int>& state) {
     for (int p = 1; p <= a.order(); ++p) state(p) = p;
     if (low >= high) return false;
-    dropNegligible(a, low, high, epsilon);
     const Classes classes = findClasses(a, low, high);
     if (classes.count == 1) return false;
     const int size = high - low + 1;
     // How many classes lead into each class; a class is placed once all of them are.
-    std::vector<int> waiting(u(classes.count), 0);
-    std::vector<bool> edge(u(classes.count * classes.count), false);
+    std::vector<int> waiting(asIndex(classes.count), 0);
+    std::vector<bool> edge(asIndex(classes.count * classes.count), false);
     for (int i = 0; i < size; ++i)
         for (int j = 0; j < size; ++j) {
-            const int from = classes.of[u(i)];
-            const int to = classes.of[u(j)];
-            if (from == to || !leads(a, low + i, low + j) || edge[u(from * classes.count + to)]) continue;
-            edge[u(from * classes.count + to)] = true;
-            ++waiting[u(to)];
+            const int from = classes.of[asIndex(i)];
+            const int to = classes.of[asIndex(j)];
+            if (from == to || !leads(a, low + i, low + j) || edge[asIndex(from * classes.count + to)]) continue;
+            edge[asIndex(from * classes.count + to)] = true;
+            ++waiting[asIndex(to)];
         }
     // Of the classes ready, the one holding the earliest state goes first, so a matrix already in
     // such an order keeps it; within a class the states keep their order.
-    std::vector<bool> placed(u(size), false);
+    std::vector<bool> placed(asIndex(size), false);
     int p = low;
     while (p <= high) {
         int first = 0;
-        while (placed[u(first)] || waiting[u(classes.of[u(first)])] > 0) ++first;
-        const int c = classes.of[u(first)];
+        while (placed[asIndex(first)] || waiting[asIndex(classes.of[asIndex(first)])] > 0) ++first;
+        const int c = classes.of[asIndex(first)];
         for (int k = first; k < size; ++k) {
-            if (classes.of[u(k)] != c) continue;
-            placed[u(k)] = true;
+            if (classes.of[asIndex(k)] != c) continue;
+            placed[asIndex(k)] = true;
             state(p++) = low + k;
         }
         for (int to = 0; to < classes.count; ++to)
-            if (edge[u(c * classes.count + to)]) --waiting[u(to)];
+            if (edge[asIndex(c * classes.count + to)]) --waiting[asIndex(to)];
     }
     bool moved = false;
     for (int q = low; q <= high; ++q) moved = moved || state(q) != q;

@@ -1,11 +1,11 @@
 #include "analysis/eigen/argument_checks.h"
-#include "analysis/eigen/balancing.h"
 #include "analysis/eigen/eigen_ordering.h"
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/eigen_workspace.h"
 #include "analysis/eigen/error_stack.h"
 #include "analysis/eigen/hessenberg.h"
 #include "analysis/eigen/machine_constants.h"
+#include "analysis/eigen/preparation.h"
 #include "analysis/eigen/schur_iteration.h"
 #include "analysis/eigen/schur_vectors.h"
 
@@ -35,16 +35,16 @@ void DE8CRG(int n, const double* a, int lda, ComplexDouble* eval, ComplexDouble*
     const double epsilon = DMACH(4);
     const double smallest = DMACH(1);
     DCRGRG(n, a, lda, work.h);
-    // Balance
-    const Balancing balancing = BALANCE(work.h, epsilon);
+    // Prepare: merge, isolate, drop, order by classes, scale
+    const Preparation preparation = PREPARE_FOR_ITERATION(work.h, epsilon);
+    const auto [low, high] = preparation.block;
     // Reduce to Hessenberg form
-    REDUCE_TO_HESSENBERG(work.h, balancing.low, balancing.high, work.z, work.hessenberg);
+    REDUCE_TO_HESSENBERG(work.h, low, high, work.z, work.hessenberg);
     // Iterate to the quasi-triangular form
-    if (REDUCE_TO_SCHUR_FORM(work.h, balancing.low, balancing.high, work.z, epsilon, work.form) != SchurStatus::Converged)
-        return;
-    // Eigenvectors, then back through the balancing
+    if (REDUCE_TO_SCHUR_FORM(work.h, low, high, work.z, epsilon, work.form) != SchurStatus::Converged) return;
+    // Eigenvectors, then back through the preparation
     COMPUTE_EIGENVECTORS(work.h, work.z, work.form, epsilon, smallest, work.solution, work.back_substitution, work.vectors);
-    BACK_TRANSFORM_BALANCING(balancing, work.vectors);
+    BACK_TRANSFORM_PREPARATION(preparation, work.vectors);
     // Sort, make complex, normalise
     ORDER_EIGENPAIRS(work.form, work.vectors, work.keys, work.sorted, work.order, eval, evec, ldevec);
 }

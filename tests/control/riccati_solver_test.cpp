@@ -3,7 +3,7 @@
 
 #include "tests/analysis/analysis_fixture.h"
 #include "control/control_state.h"
-#include "control/riccati_solver.h"
+#include "control/optimal_control_solve.h"
 #include "tests/control/control_oracle.h"
 #include "tests/control/working_directory.h"
 

@@ -5,9 +5,8 @@
 
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/error_stack.h"
+#include "tests/analysis/eigen/oracle_roots.h"
 #include "tests/analysis/eigen/solver_fixture.h"
-
-#include <Eigen/Eigenvalues>
 
 #include <algorithm>
 #include <limits>
@@ -33,7 +32,6 @@ MatrixXd rowsOf(int n, int first, int step, bool zero_last = false, double corne
 class DegenerateMatricesTest : public SolverTest {};
 
 TEST_F(DegenerateMatricesTest, EveryOrderConvergesToTheOracleRoots) {
-    const auto byModulus = [](ComplexDouble x, ComplexDouble y) { return std::abs(x) > std::abs(y); };
     for (int n = 1; n <= 55; ++n) {
         const std::pair<std::string, MatrixXd> cases[] = {
             {"rank one, last row zero", rowsOf(n, 0, 1, true)},  // once ended the program from N = 38
@@ -56,13 +54,7 @@ TEST_F(DegenerateMatricesTest, EveryOrderConvergesToTheOracleRoots) {
             ComplexDouble sum = 0.0;
             for (const ComplexDouble root : eval) sum += root;
             EXPECT_NEAR(0.0, std::abs(sum - a.trace()), tolerance) << name;
-            if (kind == "defective zero roots") continue;
-            const Eigen::VectorXcd oracle = Eigen::EigenSolver<MatrixXd>(a, false).eigenvalues();
-            std::vector<ComplexDouble> expected(oracle.data(), oracle.data() + n);
-            std::sort(expected.begin(), expected.end(), byModulus);
-            for (int k = 0; k < n; ++k)
-                EXPECT_NEAR(0.0, std::abs(expected[static_cast<std::size_t>(k)] - eval[static_cast<std::size_t>(k)]), tolerance)
-                    << name << ": root " << k + 1;
+            if (kind != "defective zero roots") expectSameRoots(a, eval, tolerance, name);
         }
     }
     EXPECT_TRUE(printedLines().empty());

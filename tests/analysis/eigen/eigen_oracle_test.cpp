@@ -3,6 +3,7 @@
 
 #include "analysis/eigen/eigen_solver.h"
 #include "analysis/eigen/error_stack.h"
+#include "tests/analysis/eigen/oracle_roots.h"
 #include "tests/analysis/eigen/solver_fixture.h"
 
 #include <Eigen/Eigenvalues>
@@ -20,28 +21,10 @@ using Eigen::MatrixXd;
 using ComplexVector = Eigen::VectorXcd;
 constexpr double EPSILON = std::numeric_limits<double>::epsilon();
 
-double oneNorm(const MatrixXd& a) { return a.cwiseAbs().colwise().sum().maxCoeff(); }
-
 ComplexVector vectorOf(const Solution& s, int n, int j) {
     ComplexVector x(n);
     for (int i = 0; i < n; ++i) x(i) = s.evec[static_cast<std::size_t>(i + j * n)];
     return x;
-}
-
-// Every root of ours has an unused oracle root within the tolerance.
-void expectSameRoots(const MatrixXd& a, const Solution& s, double tolerance, const std::string& name) {
-    const ComplexVector oracle = Eigen::EigenSolver<MatrixXd>(a, false).eigenvalues();
-    std::vector<bool> used(static_cast<std::size_t>(oracle.size()), false);
-    for (const ComplexDouble root : s.eval) {
-        int nearest = -1;
-        for (int k = 0; k < oracle.size(); ++k)
-            if (!used[static_cast<std::size_t>(k)] &&
-                (nearest < 0 || std::abs(oracle(k) - root) < std::abs(oracle(nearest) - root)))
-                nearest = k;
-        ASSERT_GE(nearest, 0) << name;
-        used[static_cast<std::size_t>(nearest)] = true;
-        EXPECT_LE(std::abs(oracle(nearest) - root), tolerance) << name << ": root " << root << " against " << oracle(nearest);
-    }
 }
 
 void expectOrderedRoots(const Solution& s, const std::string& name) {
@@ -83,7 +66,7 @@ void expectAgreement(const MatrixXd& a, const std::string& name) {
     const Solution s = solve(a);
     const int n = static_cast<int>(a.rows());
     EXPECT_EQ(NO_ERROR, ERROR_TYPE()) << name;
-    expectSameRoots(a, s, 100 * n * EPSILON * oneNorm(a), name);
+    expectSameRoots(a, s.eval, 100 * n * EPSILON * oneNorm(a), name);
     expectOrderedRoots(s, name);
     expectGoodVectors(a, s, name);
     EXPECT_LT(s.index, 1.0) << name;
@@ -95,19 +78,6 @@ MatrixXd randomMatrix(int n, std::mt19937& random) {
     for (int j = 0; j < n; ++j)
         for (int i = 0; i < n; ++i) a(i, j) = element(random);
     return a;
-}
-
-// Like a transition matrix P: non-negative rows that sum to less than 1, many zeros.
-MatrixXd substochasticMatrix(int n, std::mt19937& random) {
-    std::uniform_real_distribution<double> unit(0.0, 1.0);
-    MatrixXd p(n, n);
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) p(i, j) = unit(random) < 0.6 ? 0.0 : unit(random);
-        p(i, i) = unit(random);
-        const double stay = 0.5 + 0.49 * unit(random);
-        p.row(i) *= stay / p.row(i).sum();
-    }
-    return p;
 }
 
 // S D S⁻¹ with D block diagonal, S random: the roots of D, hidden.
@@ -136,10 +106,15 @@ TEST_F(EigenOracleTest, RandomMatricesOfEveryOrder) {
     EXPECT_TRUE(printedLines().empty());
 }
 
+// Matrices like P, of the families the preparation's steps are tested on. Tiny entries are left
+// out: one alone in its column makes balancing scale by up to 16^25, and the vectors through it
+// lose their accuracy (degenerate_matrices_test).
 TEST_F(EigenOracleTest, SubstochasticMatricesLikeP) {
     std::mt19937 random(7);
-    for (int n : {2, 3, 5, 9, 12, 20, 26, 33, 41, 48, 55})
-        expectAgreement(substochasticMatrix(n, random), "substochastic of order " + std::to_string(n));
+    for (const std::string family : FAMILIES)
+        for (int n : {2, 3, 5, 9, 12, 20, 26, 33, 41, 48, 55})
+            if (family != "tiny entries")
+                expectAgreement(familyMember(family, n, random), family + " of order " + std::to_string(n));
     EXPECT_TRUE(printedLines().empty());
 }
 
@@ -147,8 +122,6 @@ TEST_F(EigenOracleTest, StructuredMatrices) {
     std::mt19937 random(11);
     MatrixXd jordan = 0.6 * MatrixXd::Identity(4, 4);
     for (int i = 0; i < 3; ++i) jordan(i, i + 1) = 1.0;
-    MatrixXd zero_row = randomMatrix(6, random);
-    zero_row.row(2).setZero();
     MatrixXd cycle = MatrixXd::Zero(7, 7);
     for (int i = 0; i < 7; ++i) cycle((i + 1) % 7, i) = 1.0;
     MatrixXd swaps = MatrixXd::Zero(6, 6);
@@ -163,7 +136,6 @@ TEST_F(EigenOracleTest, StructuredMatrices) {
         {"repeated complex pairs", repeated_pairs},
         {"Jordan block", jordan},
         {"defective 2 x 2", (MatrixXd(2, 2) << 1.0, 1.0, 0.0, 1.0).finished()},
-        {"zero row", zero_row},
         {"cyclic permutation", cycle},
         {"pairwise swaps", swaps},
         {"graded entries", (MatrixXd(3, 3) << 1.0, 1e6, 1e12, 1e-6, 1.0, 1e6, 1e-12, 1e-6, 1.0).finished()},
