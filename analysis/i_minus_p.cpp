@@ -24,14 +24,6 @@ void formIMinusP(int n, Matrix<double, MAX_STAGES, MAX_STAGES>& b) {
         for (int j = 1; j <= n; ++j) I_MINUS_P(i, j) = static_cast<float>(b(i, j));
 }
 
-// A pivot that is tiny but not zero can carry the inverse beyond the range of 32-bit reals.
-bool inverseIsFinite(int n) {
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            if (!std::isfinite(I_MINUS_P_INVERSE(i, j))) return false;
-    return true;
-}
-
 // Each term is rounded to whole persons before it is added. A steady state beyond the range of
 // 32-bit reals is refused, and the previous one kept.
 void computeSteadyState(int n, Vector<float, MAX_STAGES>& steady_state) {
@@ -56,20 +48,17 @@ void GETMATRIXIMA(int n, Vector<float, MAX_STAGES>& steady_state, bool no_steady
     formIMinusP(n, b);
 
     int ierr = MATINV_INVERTED;
-    MATINV(b, n, ierr);
+    // P is held in 32-bit reals: an inverse with no correct digit at that rounding is refused as
+    // a zero pivot is. Any inverse beyond the range of 32-bit reals is such a one, since a
+    // diagonal of [I - P] that is not zero is at least the rounding of P.
+    MATINV(b, n, ierr, SINGLE_ROUNDING);
     if (ierr != MATINV_INVERTED) {
         I_MINUS_P_SINGULAR = true;
-        if (ierr == MATINV_SINGULAR) SHOW_MESSAGE(" The matrix (\u0399 - P') is singular ", " Singular matrix ", MB_EXCLAMATION);
+        if (ierr != MATINV_FILE_FAILED) SHOW_MESSAGE(" The matrix (\u0399 - P') is singular ", " Singular matrix ", MB_EXCLAMATION);
         return;
     }
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) I_MINUS_P_INVERSE(i, j) = static_cast<float>(b(i, j));
-    if (!inverseIsFinite(n)) {
-        I_MINUS_P_SINGULAR = true;
-        I_MINUS_P_INVERSE.fill(0.0f);
-        SHOW_MESSAGE(" The inverse of the matrix (\u0399 - P') is not finite: it cannot be used. ", " Inverse not finite", MB_EXCLAMATION);
-        return;
-    }
     if (!no_steady_state) computeSteadyState(n, steady_state);
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <vector>
 
 namespace korvel {
@@ -52,17 +53,33 @@ int reduce(int n, const WORKING_ROWS& rows) {
     return MATINV_INVERTED;
 }
 
+// A matrix that is not finite has no condition to judge: its callers refuse what it gives.
+bool hasNoCorrectDigit(double norm, double inverse_norm, double rounding) {
+    return std::isfinite(norm) && !(norm * inverse_norm * rounding < 1.0);
+}
+
 }  // namespace
 
-int GAUSS_JORDAN(double* a, int n, int ncol, const WORKING_ROWS& rows) {
+double ONE_NORM(const double* a, int n, int ncol) {
+    double largest = 0.0;
+    for (int j = 1; j <= n; ++j) {
+        double sum = 0.0;
+        for (int i = 1; i <= n; ++i) sum += std::abs(a[(i - 1) * ncol + (j - 1)]);
+        if (!(sum <= largest)) largest = sum;
+    }
+    return largest;
+}
+
+int GAUSS_JORDAN(double* a, int n, int ncol, const WORKING_ROWS& rows, double rounding) {
+    const double norm = ONE_NORM(a, n, ncol);
     writeStart(a, n, ncol, rows);
     const int outcome = reduce(n, rows);
     if (outcome != MATINV_INVERTED) return outcome;
     for (int i = 1; i <= n; ++i) std::copy_n(rows.rhs[i - 1], n, &element(a, ncol, i, 1));
-    return MATINV_INVERTED;
+    return hasNoCorrectDigit(norm, ONE_NORM(a, n, ncol), rounding) ? MATINV_NO_CORRECT_DIGIT : MATINV_INVERTED;
 }
 
-void MATINV(double* a, int n, int& ierr, int lda, int ncol) {
+void MATINV(double* a, int n, int& ierr, int lda, int ncol, double rounding) {
     assert(n >= 1 && n <= MATINV_MAX_ORDER && n <= lda && n <= ncol);
     // Records 1..n: the right-hand side; records n+1..2n: the matrix being reduced.
     RECORD_FILE xinvf;
@@ -80,7 +97,7 @@ void MATINV(double* a, int n, int& ierr, int lda, int ncol) {
         rhs[static_cast<size_t>(i - 1)] = static_cast<double*>(RECORD_AT(xinvf, i));
         reduced[static_cast<size_t>(i - 1)] = static_cast<double*>(RECORD_AT(xinvf, n + i));
     }
-    ierr = GAUSS_JORDAN(a, n, ncol, WORKING_ROWS{rhs.data(), reduced.data()});
+    ierr = GAUSS_JORDAN(a, n, ncol, WORKING_ROWS{rhs.data(), reduced.data()}, rounding);
     DELETE_RECORD_FILE(xinvf);
 }
 

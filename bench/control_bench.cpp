@@ -65,7 +65,7 @@ public:
             rhs[static_cast<size_t>(i)] = &m_rows[static_cast<size_t>(i * n)];
             reduced[static_cast<size_t>(i)] = &m_rows[static_cast<size_t>((n + i) * n)];
         }
-        return GAUSS_JORDAN(&s(1, 1), n, RuleInverse::columns(), WORKING_ROWS{rhs.data(), reduced.data()});
+        return GAUSS_JORDAN(&s(1, 1), n, RuleInverse::columns(), WORKING_ROWS{rhs.data(), reduced.data()}, DOUBLE_ROUNDING);
     }
 
 private:

@@ -33,7 +33,8 @@ bool invertInMemory(Square& a) {
         rhs[static_cast<size_t>(i)] = &storage[static_cast<size_t>(i * ORDER)];
         reduced[static_cast<size_t>(i)] = &storage[static_cast<size_t>((ORDER + i) * ORDER)];
     }
-    return korvel::GAUSS_JORDAN(&a(1, 1), ORDER, ORDER, korvel::WORKING_ROWS{rhs.data(), reduced.data()}) ==
+    return korvel::GAUSS_JORDAN(&a(1, 1), ORDER, ORDER, korvel::WORKING_ROWS{rhs.data(), reduced.data()},
+                               korvel::SINGLE_ROUNDING) ==
            korvel::MATINV_INVERTED;
 }
 
@@ -47,7 +48,7 @@ void BM_MatinvThroughXinvf(benchmark::State& state) {
     for (auto _ : state) {
         a = original;
         int ierr = korvel::MATINV_INVERTED;
-        korvel::MATINV(a, ORDER, ierr);
+        korvel::MATINV(a, ORDER, ierr, korvel::SINGLE_ROUNDING);
         if (ierr != korvel::MATINV_INVERTED) state.SkipWithError("not inverted");
         benchmark::DoNotOptimize(&a);
     }
@@ -76,7 +77,7 @@ void BM_XinvfOverMemoryRatio(benchmark::State& state) {
         [&] {
             a = original;
             int ierr = korvel::MATINV_INVERTED;
-            korvel::MATINV(a, ORDER, ierr);
+            korvel::MATINV(a, ORDER, ierr, korvel::SINGLE_ROUNDING);
             benchmark::DoNotOptimize(&a);
         },
         [&] {

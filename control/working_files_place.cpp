@@ -35,7 +35,7 @@ void WorkingFilesPlace::takeRule(int t, float* gain, float* offset) {
 
 int WorkingFilesPlace::invert(RuleInverse& s, int n) {
     int ierr = MATINV_INVERTED;
-    MATINV(s, n, ierr);
+    MATINV(s, n, ierr, DOUBLE_ROUNDING);
     return ierr;
 }
 

@@ -22,7 +22,6 @@ constexpr double RESIDUAL_LIMIT = SINGLE_EPSILON;
 // P is held to half a unit of the 32-bit precision, so M can be wrong by κ times that: below
 // this limit it keeps at least three correct digits, enough for steady states in the thousands.
 constexpr double CONDITION_LIMIT = 1e4;
-constexpr double SINGLE_ROUNDING = SINGLE_EPSILON / 2.0;
 
 // A row-stored n x n matrix.
 struct Square {
@@ -34,16 +33,7 @@ struct Square {
 
 Square square(int n) { return Square{n, std::vector<double>(static_cast<std::size_t>(n) * static_cast<std::size_t>(n))}; }
 
-// A column sum that is not a number wins, so a broken inverse is never judged ok.
-double oneNorm(const Square& a) {
-    double largest = 0.0;
-    for (int j = 1; j <= a.n; ++j) {
-        double sum = 0.0;
-        for (int i = 1; i <= a.n; ++i) sum += std::abs(a(i, j));
-        if (!(sum <= largest)) largest = sum;
-    }
-    return largest;
-}
+double oneNorm(const Square& a) { return ONE_NORM(a.values.data(), a.n, a.n); }
 
 // [I - P] from P in MATRIX_X, exact in double.
 Square iMinusP(int n) {
@@ -53,8 +43,8 @@ Square iMinusP(int n) {
     return b;
 }
 
-// The elimination the inversion runs, on working rows in memory; false on a zero pivot.
-bool invert(Square& m) {
+// The elimination the inversion runs, with its outcome, on working rows in memory.
+int invert(Square& m) {
     const int n = m.n;
     Square rhs = square(n), reduced = square(n);
     std::vector<double*> rhs_rows, reduced_rows;
@@ -62,7 +52,7 @@ bool invert(Square& m) {
         rhs_rows.push_back(&rhs(i, 1));
         reduced_rows.push_back(&reduced(i, 1));
     }
-    return GAUSS_JORDAN(m.values.data(), n, n, WORKING_ROWS{rhs_rows.data(), reduced_rows.data()}) == MATINV_INVERTED;
+    return GAUSS_JORDAN(m.values.data(), n, n, WORKING_ROWS{rhs_rows.data(), reduced_rows.data()}, SINGLE_ROUNDING);
 }
 
 // ‖B M - I‖₁
@@ -89,14 +79,21 @@ std::vector<CertificateLine> INVERSE_LINES() {
     const int n = STAGE_COUNT;
     const Square b = iMinusP(n);
     Square m = b;
-    if (!invert(m))
+    const int outcome = invert(m);
+    if (outcome == MATINV_SINGULAR)
         return {{SUBJECT, "condition number", "infinite (a zero pivot)", "ok below " + NUMBER_TEXT(CONDITION_LIMIT, 3),
                  VERDICT(false, "[I - P] is singular, it has no inverse")}};
 
-    const double residual = residualNorm(b, m);
     const double condition = oneNorm(b) * oneNorm(m);
-    const int digits = correctDigits(condition);
     const std::string condition_text = NUMBER_TEXT(condition, 2);
+    // The program shows no such inverse: it treats [I - P] as singular, as the certificate does.
+    if (outcome == MATINV_NO_CORRECT_DIGIT)
+        return {{SUBJECT, "condition number ||I - P||1 ||M||1", condition_text + " (no correct digit)",
+                 "ok below " + NUMBER_TEXT(CONDITION_LIMIT, 2) + "; singular from " + NUMBER_TEXT(1.0 / SINGLE_ROUNDING, 2),
+                 VERDICT(false, "[I - P] is singular within the rounding of P, its inverse has no correct digit")}};
+
+    const double residual = residualNorm(b, m);
+    const int digits = correctDigits(condition);
     return {
         {SUBJECT, "residual ||(I - P)M - I||1", NUMBER_TEXT(residual, 2),
          "ok below " + NUMBER_TEXT(RESIDUAL_LIMIT, 2) + " (the precision of the 32-bit reals M is kept in)",

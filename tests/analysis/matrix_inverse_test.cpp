@@ -96,7 +96,7 @@ TEST_F(MatinvTest, InvertsLikeEigen) {
         static Square a;
         load(m, a);
         int ierr = 99;
-        MATINV(a, n, ierr);
+        MATINV(a, n, ierr, DOUBLE_ROUNDING);
         ASSERT_EQ(MATINV_INVERTED, ierr) << "order " << n;
         const Eigen::MatrixXd expected = m.inverse();
         EXPECT_LT((leading(a, n) - expected).cwiseAbs().maxCoeff(), 1e-13) << "order " << n;
@@ -116,7 +116,7 @@ TEST_F(MatinvTest, HonoursTheStorageShape) {
     a[0 * ncol + 0] = 2.0; a[0 * ncol + 1] = 1.0;
     a[1 * ncol + 0] = 1.0; a[1 * ncol + 1] = 1.0;
     int ierr = 99;
-    MATINV(a, 2, ierr, lda, ncol);
+    MATINV(a, 2, ierr, lda, ncol, DOUBLE_ROUNDING);
     ASSERT_EQ(MATINV_INVERTED, ierr);
     EXPECT_DOUBLE_EQ(1.0, a[0 * ncol + 0]);
     EXPECT_DOUBLE_EQ(-1.0, a[0 * ncol + 1]);
@@ -139,11 +139,37 @@ TEST_F(MatinvTest, ZeroPivotIsSingular) {
         Matrix<double, 2, 2> a;
         for (int k = 0; k < 4; ++k) a(k / 2 + 1, k % 2 + 1) = values[static_cast<size_t>(k)];
         int ierr = 99;
-        MATINV(a, 2, ierr);
+        MATINV(a, 2, ierr, DOUBLE_ROUNDING);
         EXPECT_EQ(MATINV_SINGULAR, ierr) << values[0] << " " << values[1];
         for (int k = 0; k < 4; ++k) EXPECT_EQ(values[static_cast<size_t>(k)], a(k / 2 + 1, k % 2 + 1));
     }
     EXPECT_TRUE(m_watching.transcript().linesStartingWith("msgbox").empty());
+}
+
+// [[1, 1], [1, 1 + δ]] has κ₁ = (2 + δ)²/δ: its inverse is kept while κ times the rounding of
+// the values it came from stays below 1, and has no correct digit from there on, on either side
+// of the bound for 32-bit and for 64-bit data. δ is a power of 2, so the elimination is exact,
+// and the computed inverse is left for its caller.
+TEST_F(MatinvTest, InverseWithNoCorrectDigitIsRefused) {
+    const struct {
+        double delta;
+        double rounding;
+        int outcome;
+    } cases[] = {
+        {0x1p-20, SINGLE_ROUNDING, MATINV_INVERTED},          // κ · 2^-24 = 0.25
+        {0x1p-23, SINGLE_ROUNDING, MATINV_NO_CORRECT_DIGIT},  // 2
+        {0x1p-50, DOUBLE_ROUNDING, MATINV_INVERTED},       // κ · 2^-53 = 0.5
+        {0x1p-52, DOUBLE_ROUNDING, MATINV_NO_CORRECT_DIGIT},  // 2
+    };
+    for (const auto& c : cases) {
+        Matrix<double, 2, 2> a;
+        a(1, 1) = a(1, 2) = a(2, 1) = 1.0;
+        a(2, 2) = 1.0 + c.delta;
+        int ierr = 99;
+        MATINV(a, 2, ierr, c.rounding);
+        EXPECT_EQ(c.outcome, ierr) << c.delta;
+        EXPECT_DOUBLE_EQ(-1.0 / c.delta, a(1, 2)) << c.delta;
+    }
 }
 
 // XINVF exists, private to its owner, while the inversion runs, and is gone afterwards on
@@ -154,7 +180,7 @@ TEST_F(MatinvTest, WorkingFileLivesDuringTheInversionOnly) {
         m_watching.files_seen.clear();
         Matrix<double, 2, 2> a = twoByTwo(corner);
         int ierr = 99;
-        MATINV(a, 2, ierr);
+        MATINV(a, 2, ierr, DOUBLE_ROUNDING);
         EXPECT_EQ(std::vector<std::string>{"XINVF 600 in 700"}, m_watching.files_seen) << corner;
         EXPECT_TRUE(m_directory.holdsOnly({})) << corner;
     }
@@ -171,7 +197,7 @@ TEST_F(MatinvTest, LeavesAUsersXinvfAlone) {
 
         Matrix<double, 2, 2> a = twoByTwo(2.0);
         int ierr = 99;
-        MATINV(a, 2, ierr);
+        MATINV(a, 2, ierr, DOUBLE_ROUNDING);
         EXPECT_EQ(MATINV_INVERTED, ierr);
 
         EXPECT_EQ(as_link, fs::is_symlink("XINVF"));
@@ -189,7 +215,7 @@ TEST_F(MatinvTest, WorkingFileThatCannotBeMadeFails) {
     ::setenv("TMPDIR", (fs::current_path() / "missing").c_str(), 1);
     Matrix<double, 2, 2> a = twoByTwo(2.0);
     int ierr = 99;
-    MATINV(a, 2, ierr);
+    MATINV(a, 2, ierr, DOUBLE_ROUNDING);
     EXPECT_EQ(MATINV_FILE_FAILED, ierr);
     EXPECT_EQ(2.0, a(1, 1));
     EXPECT_EQ((std::vector<std::string>{"msgbox 48 \" Matrix inversion failed\" \" The working file XINVF cannot be "
@@ -212,7 +238,7 @@ TEST_F(MatinvTest, FileThatCannotReachItsSizeFails) {
     small.rlim_cur = sizeof(double) * n * n;
     ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &small));
     int ierr = 99;
-    MATINV(a, n, ierr);
+    MATINV(a, n, ierr, DOUBLE_ROUNDING);
     ::setrlimit(RLIMIT_FSIZE, &old_limit);
     ::signal(SIGXFSZ, old_handler);
 
@@ -240,7 +266,7 @@ TEST_F(MatinvTest, RemovesWhatAnEndedRunLeft) {
     }
     Matrix<double, 2, 2> a = twoByTwo(2.0);
     int ierr = 99;
-    MATINV(a, 2, ierr);
+    MATINV(a, 2, ierr, DOUBLE_ROUNDING);
     EXPECT_EQ(MATINV_INVERTED, ierr);
     EXPECT_FALSE(fs::exists(abandoned));
     EXPECT_TRUE(fs::exists(alive / "FEEDBACK"));

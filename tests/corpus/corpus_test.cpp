@@ -42,7 +42,6 @@ const std::string TOO_MANY = "\" Too many stages\" \" The tables of more than 53
 const std::string ROOTS = "\" Roots not finite\" \" The characteristic roots of matrix P are not finite: no verdict can be drawn. \"";
 const std::string ACCURACY = "\" Roots not accurate\" \" The entries of matrix P are too large for its characteristic roots to decide the stability: no verdict can be drawn. \"";
 const std::string SINGULAR = "\" Singular matrix \" \" The matrix (Ι - P') is singular \"";
-const std::string INVERSE = "\" Inverse not finite\" \" The inverse of the matrix (Ι - P') is not finite: it cannot be used. \"";
 std::string zeroRow(int stage) {
     return "\" Zero row total\" \" The row total of stage " + std::to_string(stage) + " is zero: matrix P cannot be formed. \"";
 }
@@ -124,10 +123,11 @@ const std::vector<CorpusCase> CASES = {
     {"inflow_column_overflow.d", {columnOverflow(1)}},
     {"w_star_overflow.d", {wNotFinite(1)}},
     {"roots_beyond_32_bits.d", {ROOTS, SINGULAR}},
-    {"inverse_beyond_32_bits.d", {ACCURACY, INVERSE}},  // P(1, 2) = 1e32: roots 0, 0, 0 for 0, ±1
-    // Roots 0.5, 0.5, 0 of a P with ‖P‖₁ = 1/t + 0.5: 3 ε ‖P‖₁ = 0.476 (t = 1.4e-15) or 0.512 (1.3e-15)
-    {"large_p_roots_decide.d", {}},
-    {"large_p_roots_not_accurate.d", {ACCURACY}},
+    {"inverse_beyond_32_bits.d", {ACCURACY, SINGULAR}},  // P(1, 2) = 1e32: roots 0, 0, 0 for 0, ±1
+    // Roots 0.5, 0.5, 0 of a P with ‖P‖₁ = 1/t + 0.5: 3 ε ‖P‖₁ = 0.476 (t = 1.4e-15) or 0.512 (1.3e-15);
+    // [I - P] inverted with no correct digit
+    {"large_p_roots_decide.d", {SINGULAR}},
+    {"large_p_roots_not_accurate.d", {ACCURACY, SINGULAR}},
     // Row totals of zero or next to it
     {"tiny_row_total.d", {pNotFinite(2)}},
     {"tiny_row_totals.d", {pNotFinite(1)}},

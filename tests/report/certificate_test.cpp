@@ -130,7 +130,9 @@ TEST_F(CertificateTest, EveryExampleIsOkThroughout) {
 
 // P(2, 2) = 1 - 1e-7 is held as 1 - 2^-23, so [I - P] = [[0.2, -0.1], [0, 2^-23]] and
 // M = [[5, 0.5·2^23], [0, 2^23]]: κ = 0.2 · 1.5·2^23 = 2.5e+06, and κ·2^-24 = 0.15 leaves no digit.
-// A stage nobody leaves makes [I - P] singular. The elimination itself stays sound in both.
+// A closed system's P = [[0.1, 0.9], [0.9, 0.1]] rounds to rows that sum to 1 only within 2^-24:
+// κ = 8.1e+07 passes 2^24, so [I - P] is singular for the certificate as for the program. A
+// stage nobody leaves makes it exactly singular. The elimination itself stays sound in all.
 TEST_F(CertificateTest, ANearlySingularOrSingularIMinusPIsFlagged) {
     const struct {
         const char* data;
@@ -138,6 +140,8 @@ TEST_F(CertificateTest, ANearlySingularOrSingularIMinusPIsFlagged) {
         const char* verdict;
     } cases[] = {{"2 10\n0.8 0.1\n0 0.9999999\n100 100\n5 5 0\n", "2.5e+06 (about 0 correct digits)",
                   "inaccurate: the condition number is 2.5e+06, not below 1e+04: 0 correct digits at most"},
+                 {"2 5\n0.1 0.9\n0.9 0.1\n100 100\n10 0 0\n", "8.1e+07 (no correct digit)",
+                  "inaccurate: [I - P] is singular within the rounding of P, its inverse has no correct digit"},
                  {"2 10\n80 10\n0 90\n10 0\n100 100\n5 5 0\n", "infinite (a zero pivot)",
                   "inaccurate: [I - P] is singular, it has no inverse"}};
     for (const auto& flagged : cases) {
