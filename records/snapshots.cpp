@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cctype>
 #include <limits>
 #include <numeric>
@@ -50,6 +51,8 @@ struct PeriodColumn {
 class SnapshotReader {
 public:
     explicit SnapshotReader(const RecordsRequest& request) : m_request(request), m_stages(request.stages) {
+        assert(request.columns.empty() || request.columns.size() == ROLES);
+        assert(request.stages.size() <= RECORDS_MAX_STAGES);
         for (size_t k = 0; k < m_stages.size(); ++k) m_stage_index.emplace(m_stages[k], static_cast<uint8_t>(k + 1));
         if (request.periods) m_kind = request.periods->from.kind;
     }

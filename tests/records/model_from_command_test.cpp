@@ -96,6 +96,23 @@ TEST(ModelFromCommandTest, WritesTheModelOnceUnlessForced) {
     EXPECT_EQ((std::vector<std::string>{"model.d", "model.names.csv", "staff_records.csv"}), filesIn(folder.path()));
 }
 
+// The report reads the model without a message, and its P holds the counted proportions: each
+// count over the persons the stage held at the start of a transition (stayers, movers, leavers).
+TEST(ModelFromCommandTest, ReportOfTheModel) {
+    TempFolder folder;
+    fs::copy_file(EXAMPLES / "staff_records.csv", folder.path() / "records.csv");
+    ASSERT_EQ(0, runCommand(modelFrom(folder, "--quiet")).status);
+    const CommandRun report = runReport(folder.path() / "model.d", folder.path() / "report");
+    ASSERT_EQ(0, report.status) << report.output;
+    const std::vector<std::vector<std::string>> p{
+        {"Rows/Columns", "Column 1", "Column 2", "Column 3", "Vector w*", "Totals"},
+        {"Row_ 1", "0.666667", "0.333333", "0.000000", "0.000000", "1.000000"},
+        {"Row_ 2", "0.000000", "0.250000", "0.250000", "0.500000", "1.000000"},
+        {"Row_ 3", "0.000000", "0.000000", "0.333333", "0.666667", "1.000000"},
+    };
+    EXPECT_EQ(p, csvCells(fileText(folder.path() / "report" / "02-transition-matrix.csv")));
+}
+
 TEST(ModelFromCommandTest, HelpDescribesIt) {
     const CommandRun help = runCommand(std::string(KORVEL_PROGRAM) + " --help");
     EXPECT_NE(std::string::npos, help.output.find("Usage: korvel --model-from RECORDS.csv --out MODEL.d"));
