@@ -19,8 +19,9 @@
 namespace korvel {
 
 const char* const MODEL_FROM_USAGE =
-    "Usage: korvel --model-from RECORDS.csv --out MODEL.d [--stages \"A,B,C\"] [--columns ID,PERIOD,STAGE]\n"
-    "              [--periods FROM:TO] [--horizon T] [--recruits mean|last] [--force] [--quiet]\n"
+    "Usage: korvel --model-from RECORDS.csv --out MODEL.d [--stages \"A,B,C\"]\n"
+    "              [--columns ID,PERIOD,STAGE] [--periods FROM:TO] [--horizon T]\n"
+    "              [--recruits mean|last] [--force] [--quiet]\n"
     "Count the flows between stages in personnel records (a CSV file, one row per person per\n"
     "period) and write them as the data file MODEL.d, with the stage names in MODEL.names.csv.\n"
     "\n"
