@@ -17,8 +17,6 @@
 
 namespace korvel {
 
-static_assert(STAGE_NAME_LIST == SINGLE_NAME_LIST, "the stage list is the template's list");
-
 namespace {
 
 constexpr int SELECTION_LENGTH = 100;
@@ -105,9 +103,9 @@ void GET_ESTIM_NAMES_FORPLOT(bool) {
         return;
     }
     const int n = STAGE_COUNT;
-    DIALOG_SET_COUNT(dialog, STAGE_NAME_LIST, n);
-    for (int i = 1; i <= n; ++i) DIALOG_SET_TEXT(dialog, STAGE_NAME_LIST, X_SERIES_NAMES(i).text(), i);
-    DIALOG_SET_CALLBACK(dialog, STAGE_NAME_LIST, GETESTIMNAME);
+    DIALOG_SET_COUNT(dialog, SINGLE_NAME_LIST, n);
+    for (int i = 1; i <= n; ++i) DIALOG_SET_TEXT(dialog, SINGLE_NAME_LIST, X_SERIES_NAMES(i).text(), i);
+    DIALOG_SET_CALLBACK(dialog, SINGLE_NAME_LIST, GETESTIMNAME);
     DIALOG_MODAL(dialog);
     DIALOG_UNINIT(dialog);
 
@@ -119,9 +117,9 @@ void GET_ESTIM_NAMES_FORPLOT(bool) {
 }
 
 void GETESTIMNAME(DIALOG& dialog, int control_id, int) {
-    if (control_id == STAGE_NAME_LIST) {
+    if (control_id == SINGLE_NAME_LIST) {
         std::string buffer(SELECTION_LENGTH, ' ');
-        if (!DIALOG_GET_TEXT(dialog, STAGE_NAME_LIST, buffer)) return;
+        if (!DIALOG_GET_TEXT(dialog, SINGLE_NAME_LIST, buffer)) return;
         selected_name.assign(FIRST_CHARACTERS(buffer, LABEL_LENGTH));
         name_selected = true;
     } else if (control_id == DIALOG_OK) {

@@ -9,9 +9,6 @@
 
 namespace korvel {
 
-// The list of stage names in dialog 112.
-inline constexpr int STAGE_NAME_LIST = 1008;
-
 // The callback of dialog 112: a pick in the list is kept as the selected name; OK ends it.
 void GETESTIMNAME(DIALOG& dialog, int control_id, int callback_kind);
 
