@@ -29,8 +29,8 @@ MOUSE_RESULT AUTOMATIC_MOUSE_ANSWER(int mask) {
     } else {
         result.event = mask & -mask;
     }
-    if (result.event & (MOUSE_LEFT_DOWN | MOUSE_LEFT_DOUBLE)) result.key_state = 1;
-    if (result.event & (MOUSE_RIGHT_DOWN | MOUSE_RIGHT_DOUBLE)) result.key_state = 2;
+    if (result.event & (MOUSE_LEFT_DOWN | MOUSE_LEFT_DOUBLE)) result.key_state = KEY_LEFT_BUTTON;
+    if (result.event & (MOUSE_RIGHT_DOWN | MOUSE_RIGHT_DOUBLE)) result.key_state = KEY_RIGHT_BUTTON;
     return result;
 }
 
