@@ -7,9 +7,11 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -26,8 +28,7 @@ constexpr const char* USAGE =
     "\n"
     "The instructions are in HelpText.htm, in the working folder or in /usr/share/korvel.\n";
 
-// The two options every installed program answers; the report's own; everything else is left
-// to Qt.
+// The two options every installed program answers.
 bool answerOption(const char* option) {
     if (std::strcmp(option, "--version") == 0) {
         std::printf("korvel %s\n", KORVEL_VERSION);
@@ -40,9 +41,40 @@ bool answerOption(const char* option) {
     return false;
 }
 
+// Every option the program knows, the report's among them, and whether a value follows it
+// (`--out DIR` or `--out=DIR`). A new option is one more row.
+struct KnownOption {
+    std::string_view name;
+    bool takes_value;
+};
+constexpr KnownOption KNOWN_OPTIONS[] = {
+    {"--help", false},    {"--version", false}, {"--report", true}, {"--out", true},
+    {"--control", true},  {"--force", false},   {"--quiet", false},
+};
+
+// The first argument that is neither a known option nor the value of one; nullptr when none.
+const char* unknownOption(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view argument = argv[k];
+        const std::string_view name = argument.substr(0, argument.find('='));
+        const KnownOption* known = std::find_if(std::begin(KNOWN_OPTIONS), std::end(KNOWN_OPTIONS),
+                                                [&](const KnownOption& option) { return option.name == name; });
+        if (known == std::end(KNOWN_OPTIONS) || (!known->takes_value && name != argument)) return argv[k];
+        if (known->takes_value && name == argument) ++k;
+    }
+    return nullptr;
+}
+
+constexpr int WRONG_COMMAND_LINE = 2;
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Told before anything starts: a mistyped option must not open the desktop instead.
+    if (const char* unknown = unknownOption(argc, argv)) {
+        std::fprintf(stderr, "korvel: unknown option '%s'; try 'korvel --help'\n", unknown);
+        return WRONG_COMMAND_LINE;
+    }
     if (argc == 2 && answerOption(argv[1])) return EXIT_SUCCESS;
     // The report needs no display: it never starts Qt.
     if (korvel::ASKS_FOR_REPORT(argc, argv)) return korvel::REPORT_MAIN(argc, argv);

@@ -22,5 +22,11 @@ desktop-file-validate "$root/usr/share/applications/korvel.desktop" || fail "the
 shown="$("$root/usr/bin/korvel" --version)"
 [ "$shown" = "korvel $version" ] || fail "korvel --version printed '$shown'"
 "$root/usr/bin/korvel" --help | grep -q '^Usage: korvel ' || fail "korvel --help has no usage line"
+set +e
+message="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/korvel" --model-frm x.csv 2>&1)"
+status=$?
+set -e
+[ "$status" -eq 2 ] || fail "an unknown option ended with status $status"
+echo "$message" | grep -q "'--model-frm'.*--help" || fail "an unknown option was told as '$message'"
 zcat "$root/usr/share/man/man1/korvel.1.gz" | grep -q '^\.TH KORVEL 1' || fail "the manual page has no title"
 echo "check_package: $deb holds what it should and runs"
