@@ -36,7 +36,9 @@ void FrameWindow::addChild(ChildWindow* child) {
 }
 
 void FrameWindow::showWhole(ChildWindow* child, const QSize& content) {
-    if (m_fullScreen || child->isMaximized() || child->isMinimized()) return;
+    if (m_fullScreen || child->isMinimized()) return;
+    // The area maximises a window activated after a maximised one; a page keeps its own size.
+    if (child->isMaximized()) child->showNormal();
     const QSize wanted = child->sizeShowing(content);
     const QSize area = m_area->viewport()->size();
     const QRect screenArea = screen()->availableGeometry();

@@ -106,5 +106,18 @@ TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullS
     });
 }
 
+// The area opens new windows maximised after a maximised one; a page comes back to its size.
+TEST_F(PageCommandsTest, PageAfterAMaximisedWindowShowsAllItsColumns) {
+    OPEN_CHILD_WINDOW(15, "Plain diagram");
+    SET_WINDOW_PLACEMENT(15, WINDOW_PLACEMENT{PLACE_MAXIMIZED, 0, 0, 0, 0});
+    show(8, 3, 20, [&](ChildWindow& page) {
+        EXPECT_FALSE(page.isMaximized());
+        const QRect visible = page.surface().visibleRegion().boundingRect();
+        EXPECT_TRUE(visible.contains(page.canvas().drawnExtent())) << "drawn right to " << page.canvas().drawnExtent().right()
+                                                                    << ", seen to " << visible.right();
+        click(page);
+    });
+}
+
 }  // namespace
 }  // namespace korvel::qt_test
