@@ -94,6 +94,21 @@ TEST_F(PageCommandsTest, CloseButtonIsTheClickThatTurnsThePage) {
     EXPECT_EQ(nullptr, layer.child(TABLE_CHANNEL));
 }
 
+// Two row pages again: Enter turns the first and Space the second, as the click would.
+TEST_F(PageCommandsTest, EnterAndSpaceTurnThePage) {
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space};
+    int pages = 0;
+    int turnedByKey = 0;
+    show(1, 22, 13, [&](ChildWindow& page) {
+        QTest::keyClick(&page.surface(), keys[pages++ % 2]);
+        if (page.surface().isWaitingForMouse())
+            click(page);
+        else
+            ++turnedByKey;
+    });
+    EXPECT_EQ(2, turnedByKey);
+}
+
 TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullScreen) {
     show(11, 30, 13, [&](ChildWindow& page) {
         choose(menu_text::SIZE_TO_FIT);
