@@ -1,6 +1,7 @@
 #include "frontends/qt/framewindow.h"
 
 #include "frontends/qt/childwindow.h"
+#include "frontends/qt/seriestable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -84,7 +85,8 @@ void FrameWindow::copy() {
     if (child == nullptr) return;
     auto* data = new QMimeData;
     if (child->surface().copiesImage()) data->setImageData(child->surface().copiedImage());
-    const QString text = child->surface().copiedText();
+    // A graph is copied as its picture and the table of its values.
+    const QString text = child->graph() ? seriesTable(*child->graph()) : child->surface().copiedText();
     if (!text.isEmpty()) data->setText(text);
     QGuiApplication::clipboard()->setMimeData(data);
 }

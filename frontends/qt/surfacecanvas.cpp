@@ -108,14 +108,14 @@ void SurfaceCanvas::clear() {
 
 void SurfaceCanvas::drawText(const QString& text) {
     const QFontMetrics metrics(m_font, &m_image);
-    const bool heading = m_pageCells.drawn(m_position, text);
+    const QRect box = visibleBox(m_position, text, metrics);
+    const bool heading = m_pageCells.drawn(box, text);
     if (heading) fitHeadingBefore(m_position.x());
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setFont(m_font);
     painter.setPen(toColor(m_color.rgb()));
     painter.drawText(m_position + QPoint(0, metrics.ascent()), text);
-    const QRect box = visibleBox(m_position, text, metrics);
     if (heading) {
         m_lastHeading = static_cast<int>(m_texts.size());
         m_lastHeadingColour = toColor(m_color.rgb());

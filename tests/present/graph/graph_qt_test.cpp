@@ -5,7 +5,11 @@
 #include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
 #include "frontends/qt/childwindow.h"
+#include "frontends/qt/framewindow.h"
 #include "tests/frontends/qt/qt_layer_fixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
 
 #include <cmath>
 
@@ -131,6 +135,16 @@ TEST_F(StocksGraph, GraphIsDrawnAgainToFillItsResizedWindow) {
         EXPECT_EQ(BLACK, image.pixelColor(edge)) << edge.x() << ", " << edge.y();
     for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
         EXPECT_EQ(WHITE, image.pixelColor(corner)) << corner.x() << ", " << corner.y();
+    CLOSE_CHANNEL(GRAPH_CHANNEL);
+}
+
+TEST_F(StocksGraph, CopyGivesThePictureAndTheSeriesAsATable) {
+    GRAPHSSTART(values, labels, 5, 3, names, false, x_title, title, y_title);
+    layer.frame().copy();
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(QStringLiteral("Time period t\tx_1\tx_2\tx_3\n0\t20\t10\t35\n1\t20\t20\t35\n2\t20\t30\t35\n3\t20\t40\t35\n"
+                             "4\t20\t50\t35"),
+              QGuiApplication::clipboard()->text());
     CLOSE_CHANNEL(GRAPH_CHANNEL);
 }
 
