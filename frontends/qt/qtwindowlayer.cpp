@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QIcon>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -30,6 +31,9 @@
 #include <mutex>
 #include <thread>
 #include <type_traits>
+
+// The icon's resource lives in this static library; naming it keeps it linked in.
+static void initIconResource() { Q_INIT_RESOURCE(korvel); }
 
 namespace korvel {
 
@@ -82,6 +86,9 @@ struct Waiting {
 }  // namespace
 
 QtWindowLayer::QtWindowLayer() : m_frame(std::make_unique<FrameWindow>()) {
+    // Every window without an icon of its own, the child windows among them, shows the program's.
+    initIconResource();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/korvel/korvel-256.png")));
     m_menus = std::make_unique<MenuBarController>(m_frame->menuBar(),
                                                   [this](MENU_ROUTINE routine, bool checked) { choose(routine, checked); });
     m_frame->setExitRequest([this] { exitProgram(); });
