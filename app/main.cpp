@@ -102,7 +102,7 @@ void drawGraphAgain(const korvel::GRAPH_PAGE& page) {
 int main(int argc, char* argv[]) {
     // Told before anything starts: a mistyped option must not open the desktop instead.
     if (const char* unknown = unknownOption(argc, argv)) {
-        std::fprintf(stderr, "korvel: unknown option '%s'; try 'korvel --help'\n", unknown);
+        std::fprintf(stderr, "korvel: unknown option %s; try 'korvel --help'\n", unknown);
         return WRONG_COMMAND_LINE;
     }
     if (argc == 2 && answerOption(argv[1])) return EXIT_SUCCESS;

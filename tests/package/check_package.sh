@@ -51,6 +51,6 @@ message="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/k
 status=$?
 set -e
 [ "$status" -eq 2 ] || fail "an unknown option ended with status $status"
-echo "$message" | grep -q "'--model-frm'.*--help" || fail "an unknown option was told as '$message'"
+echo "$message" | grep -q 'unknown option --model-frm.*--help' || fail "an unknown option was told as '$message'"
 zcat "$root/usr/share/man/man1/korvel.1.gz" | grep -q '^\.TH KORVEL 1' || fail "the manual page has no title"
 echo "check_package: $deb holds what it should and runs"
