@@ -1,6 +1,9 @@
 // Korvel's entry: the desktop window layer on the main thread, the main routine on its own.
 
+#include "base/fixed_text.h"
 #include "frontends/qt/qtwindowlayer.h"
+#include "present/graph/graph_commands.h"
+#include "present/graph/line_graph.h"
 #include "records/model_from_command.h"
 #include "report/report_command.h"
 #include "shell/menu_bar.h"
@@ -8,9 +11,11 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -29,8 +34,7 @@ constexpr const char* USAGE =
     "\n"
     "The instructions are in HelpText.htm, in the working folder or in /usr/share/korvel.\n";
 
-// The two options every installed program answers; the report's and the records' own;
-// everything else is left to Qt.
+// The two options every installed program answers.
 bool answerOption(const char* option) {
     if (std::strcmp(option, "--version") == 0) {
         std::printf("korvel %s\n", KORVEL_VERSION);
@@ -43,9 +47,69 @@ bool answerOption(const char* option) {
     return false;
 }
 
+// Every option the program knows, the report's and the records' among them, and whether a value follows it
+// (`--out DIR` or `--out=DIR`). A new option is one more row.
+struct KnownOption {
+    std::string_view name;
+    bool takes_value;
+};
+constexpr KnownOption KNOWN_OPTIONS[] = {
+    {"--help", false},    {"--version", false}, {"--report", true}, {"--out", true},
+    {"--control", true},  {"--force", false},   {"--quiet", false},  {"--model-from", true},
+    {"--stages", true},   {"--columns", true},  {"--periods", true}, {"--horizon", true},
+    {"--recruits", true},
+};
+
+// The first argument that is neither a known option nor the value of one; nullptr when none.
+const char* unknownOption(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view argument = argv[k];
+        const std::string_view name = argument.substr(0, argument.find('='));
+        const KnownOption* known = std::find_if(std::begin(KNOWN_OPTIONS), std::end(KNOWN_OPTIONS),
+                                                [&](const KnownOption& option) { return option.name == name; });
+        if (known == std::end(KNOWN_OPTIONS) || (!known->takes_value && name != argument)) return argv[k];
+        if (known->takes_value && name == argument) ++k;
+    }
+    return nullptr;
+}
+
+constexpr int WRONG_COMMAND_LINE = 2;
+
+// A line graph drawn again from its record, on the output window at its present size. The
+// record keeps the texts without their padding: point labels stand right-aligned in their field.
+void drawGraphAgain(const korvel::GRAPH_PAGE& page) {
+    using namespace korvel;
+    constexpr const char* YEAR_PERIODS = "(One time-period=1 year)";
+    const int series_count = static_cast<int>(page.series.size());
+    const int point_count = static_cast<int>(page.labels.size());
+    PlotValues values;
+    GraphNames names;
+    for (int s = 1; s <= series_count; ++s) {
+        names(s).assign(page.series[s - 1].name);
+        for (int p = 1; p <= point_count; ++p) values(p, s) = page.series[s - 1].points[p - 1];
+    }
+    PointLabels labels;
+    for (int p = 1; p <= point_count; ++p) {
+        const std::string& label = page.labels[p - 1];
+        labels(p).assign(std::string(std::max(0, LABEL_LENGTH - CHARACTER_COUNT(label)), ' ') + label);
+    }
+    FixedText<20> x_title;
+    x_title.assign(page.x_title);
+    FixedText<60> title;
+    title.assign(page.title);
+    FixedText<25> y_title;
+    y_title.assign(page.y_title);
+    LINESGRAPH(values, labels, point_count, series_count, names, page.subtitle == YEAR_PERIODS, x_title, title, y_title);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Told before anything starts: a mistyped option must not open the desktop instead.
+    if (const char* unknown = unknownOption(argc, argv)) {
+        std::fprintf(stderr, "korvel: unknown option %s; try 'korvel --help'\n", unknown);
+        return WRONG_COMMAND_LINE;
+    }
     if (argc == 2 && answerOption(argv[1])) return EXIT_SUCCESS;
     // The report and the model from records need no display: they never start Qt.
     if (korvel::ASKS_FOR_REPORT(argc, argv)) return korvel::REPORT_MAIN(argc, argv);
@@ -54,6 +118,7 @@ int main(int argc, char* argv[]) {
     korvel::QtWindowLayer layer;
     korvel::INSTALL_LAYER(&layer);
     korvel::INSTALL_OBSERVER(&layer);
+    layer.setGraphDrawing(drawGraphAgain);
     korvel::INITIALSETTINGS();
     layer.showFrame();
     // The main routine never returns: it idles once start-up is over.

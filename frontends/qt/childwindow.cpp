@@ -4,6 +4,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -60,6 +61,17 @@ void ChildWindow::sizeToFit(const QSize& available) {
     if (isMaximized()) showNormal();
     fitWithin(available);
     move(std::clamp(x(), 0, std::max(0, available.width() - width())), std::clamp(y(), 0, std::max(0, available.height() - height())));
+}
+
+// Maximising or restoring resizes a window several times; the handler sees the last size only.
+void ChildWindow::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    if (!m_resized || m_resizePending) return;
+    m_resizePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_resizePending = false;
+        m_resized(*this);
+    });
 }
 
 void ChildWindow::closeByLayer() {

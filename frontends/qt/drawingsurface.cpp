@@ -100,7 +100,11 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
 }
 
 void DrawingSurface::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // A page that waits for its left click takes Enter or Space as that click.
+    if ((enter || event->key() == Qt::Key_Space) && !m_lineHandler && m_mouseHandler && (m_mouseMask & MOUSE_LEFT_DOWN))
+        answerMouseWait();
+    else if (enter)
         finishLine();
     else if (event->key() == Qt::Key_Backspace)
         m_typed.chop(1);

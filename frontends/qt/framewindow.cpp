@@ -1,6 +1,7 @@
 #include "frontends/qt/framewindow.h"
 
 #include "frontends/qt/childwindow.h"
+#include "frontends/qt/seriestable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -36,7 +37,9 @@ void FrameWindow::addChild(ChildWindow* child) {
 }
 
 void FrameWindow::showWhole(ChildWindow* child, const QSize& content) {
-    if (m_fullScreen || child->isMaximized() || child->isMinimized()) return;
+    if (m_fullScreen || child->isMinimized()) return;
+    // The area maximises a window activated after a maximised one; a page keeps its own size.
+    if (child->isMaximized()) child->showNormal();
     const QSize wanted = child->sizeShowing(content);
     const QSize area = m_area->viewport()->size();
     const QRect screenArea = screen()->availableGeometry();
@@ -82,7 +85,8 @@ void FrameWindow::copy() {
     if (child == nullptr) return;
     auto* data = new QMimeData;
     if (child->surface().copiesImage()) data->setImageData(child->surface().copiedImage());
-    const QString text = child->surface().copiedText();
+    // A graph is copied as its picture and the table of its values.
+    const QString text = child->graph() ? seriesTable(*child->graph()) : child->surface().copiedText();
     if (!text.isEmpty()) data->setText(text);
     QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <set>
 #include <vector>
 
 namespace korvel {
@@ -19,19 +20,20 @@ public:
     // The page is drawn: texts drawn later are not its cells.
     void stopExpecting() { m_expecting = false; }
     void clear();
-    // A text drawn at `at`; when it is the next cell expected, that cell is placed there.
-    // Whether it was one of the page's headings.
-    bool drawn(QPoint at, const QString& text);
+    // A text drawn where `box` shows it; when it is the next cell expected, that cell is placed
+    // there. Whether it was one of the page's headings.
+    bool drawn(const QRect& box, const QString& text);
     bool isEmpty() const { return m_cells.empty(); }
-    // The placed cells whose text starts inside `area`: a line per page row, the headings
-    // first, cells separated by tabs, each without its surrounding blanks.
+    // The cells of every row and column that `area` touches, with the headings and the row
+    // labels: a line per page row, cells separated by tabs, each without its surrounding blanks.
     QString textInside(const QRect& area) const;
 
 private:
     struct Cell {
         QString text;
         int row;
-        QPoint at;
+        int column;
+        QRect box;
         bool placed;
     };
 

@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QIcon>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -30,6 +31,9 @@
 #include <mutex>
 #include <thread>
 #include <type_traits>
+
+// The icon's resource lives in this static library; naming it keeps it linked in.
+static void initIconResource() { Q_INIT_RESOURCE(korvel); }
 
 namespace korvel {
 
@@ -82,6 +86,9 @@ struct Waiting {
 }  // namespace
 
 QtWindowLayer::QtWindowLayer() : m_frame(std::make_unique<FrameWindow>()) {
+    // Every window without an icon of its own, the child windows among them, shows the program's.
+    initIconResource();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/korvel/korvel-256.png")));
     m_menus = std::make_unique<MenuBarController>(m_frame->menuBar(),
                                                   [this](MENU_ROUTINE routine, bool checked) { choose(routine, checked); });
     m_frame->setExitRequest([this] { exitProgram(); });
@@ -192,6 +199,24 @@ void QtWindowLayer::showForWait(ChildWindow& window) {
     m_frame->showWhole(&window, QSize(drawn.right() + 1 + MARGIN, drawn.bottom() + 1 + MARGIN));
 }
 
+// The graph fills the window's new room, drawn again as its command drew it; what the command
+// draws next still goes to its own output window.
+void QtWindowLayer::redrawGraph(ChildWindow& window) {
+    if (!m_graphDrawing || !window.graph() || window.graph()->series.empty() || window.isMinimized()) return;
+    const QSize room = window.surfaceRoom(window.size());
+    if (room == window.canvas().rect().size()) return;
+    WINDOW_CONFIG config;
+    RESOLVE_WINDOW_CONFIG(config, room.width(), room.height());
+    window.applyConfig(config);
+    window.canvas().resetDrawingState();
+    window.canvas().clear();
+    const GRAPH_PAGE page = *window.graph();
+    const QPointer<ChildWindow> output = m_output;
+    m_output = &window;
+    m_graphDrawing(page);
+    m_output = output;
+}
+
 QSize QtWindowLayer::screenSize() const {
     const QScreen* screen = m_frame->screen() != nullptr ? m_frame->screen() : QGuiApplication::primaryScreen();
     return screen->size();
@@ -205,6 +230,7 @@ bool QtWindowLayer::openChildWindow(int channel, const std::string& title) {
         if (window == nullptr) {
             window = new ChildWindow(channel, fromText(title));
             window->canvas().setDevicePixelRatio(m_frame->devicePixelRatioF());
+            window->setResized([this](ChildWindow& resized) { redrawGraph(resized); });
             m_frame->addChild(window);
             // A window that keeps its defaults (the graph window) is as large as the frame
             // shows it whole, so that nothing drawn across its surface is out of sight.
@@ -218,6 +244,7 @@ bool QtWindowLayer::openChildWindow(int channel, const std::string& title) {
         } else {
             window->setWindowTitle(fromText(title));
             window->canvas().resetDrawingState();
+            window->forgetGraph();
             m_frame->area()->setActiveSubWindow(window);
         }
         m_output = window;
@@ -699,6 +726,12 @@ void QtWindowLayer::tablePage(const TABLE_PAGE* page) {
             cells.expect(*page);
         else
             cells.stopExpecting();
+    });
+}
+
+void QtWindowLayer::graphPage(const GRAPH_PAGE* page) {
+    onGui([&] {
+        if (m_output != nullptr && page != nullptr) m_output->keepGraph(*page);
     });
 }
 

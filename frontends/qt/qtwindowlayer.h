@@ -21,11 +21,17 @@ class FrameWindow;
 class SurfaceCanvas;
 class TemplateDialog;
 
-// Also a recording observer, for the one record it needs: a table page's cells.
+// Also a recording observer, for the records it needs: a table page's cells and a graph.
 class QtWindowLayer : public WindowLayer, public RecordingObserver {
 public:
+    // Draws a graph from its record on the output window, at the size of that window's surface.
+    using GraphDrawing = std::function<void(const GRAPH_PAGE&)>;
+
     QtWindowLayer();
     ~QtWindowLayer() override;
+
+    // With a graph drawing, a graph window that takes a new size is drawn again to fill it.
+    void setGraphDrawing(GraphDrawing drawing) { m_graphDrawing = std::move(drawing); }
 
     FrameWindow& frame() { return *m_frame; }
     MenuBarController& menus() { return *m_menus; }
@@ -106,13 +112,16 @@ public:
     DATE_TIME currentDateTime() override;
     std::string formatDate(const DATE_TIME& when) override;
 
-    // Recording: a table page's cells are kept for Copy to carry them as text.
+    // Recording: a table page's cells are kept for Copy to carry them as text; a graph, to be
+    // drawn again when its window changes size.
     void tablePage(const TABLE_PAGE* page) override;
+    void graphPage(const GRAPH_PAGE* page) override;
 
 private:
     void choose(MENU_ROUTINE routine, bool checked);
     void exitProgram();
     void showForWait(ChildWindow& window);
+    void redrawGraph(ChildWindow& window);
     template <typename Call>
     auto onGui(Call call);
     template <typename Result, typename Draw>
@@ -130,6 +139,7 @@ private:
     QPointer<ChildWindow> m_output;
     std::map<int, std::unique_ptr<TemplateDialog>> m_dialogs;
     int m_lastDialog = 0;
+    GraphDrawing m_graphDrawing;
 };
 
 }  // namespace korvel

@@ -50,6 +50,12 @@ void SurfaceCanvas::configure(const WINDOW_CONFIG& config) {
     const QImage previous = m_image;
     m_config = config;
     const QSize logical(std::max<int>(1, config.pixel_width), std::max<int>(1, config.pixel_height));
+    // A page reconfigures its window to the size it has: everything drawn still fits.
+    if (!previous.isNull() && previous.size() == logical * m_ratio && previous.devicePixelRatio() == m_ratio) {
+        m_clip = rect();
+        while (m_lines.size() > std::max<int>(1, config.text_rows)) m_lines.removeFirst();
+        return;
+    }
     m_image = QImage(logical * m_ratio, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(m_ratio);
     m_image.fill(toColor(m_background.rgb()));
@@ -108,14 +114,14 @@ void SurfaceCanvas::clear() {
 
 void SurfaceCanvas::drawText(const QString& text) {
     const QFontMetrics metrics(m_font, &m_image);
-    const bool heading = m_pageCells.drawn(m_position, text);
+    const QRect box = visibleBox(m_position, text, metrics);
+    const bool heading = m_pageCells.drawn(box, text);
     if (heading) fitHeadingBefore(m_position.x());
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
     painter.setFont(m_font);
     painter.setPen(toColor(m_color.rgb()));
     painter.drawText(m_position + QPoint(0, metrics.ascent()), text);
-    const QRect box = visibleBox(m_position, text, metrics);
     if (heading) {
         m_lastHeading = static_cast<int>(m_texts.size());
         m_lastHeadingColour = toColor(m_color.rgb());
@@ -275,6 +281,11 @@ void SurfaceCanvas::plotLine(QPoint from, QPoint to) {
 // One logical pixel: every device pixel it covers.
 void SurfaceCanvas::plot(QPoint point, QRgb colour) {
     if (!m_clip.contains(point)) return;
+    // Most lines are plotted at one device pixel per logical pixel.
+    if (m_ratio == 1) {
+        m_image.setPixel(point, colour);
+        return;
+    }
     const QRect covered = QRectF(QPointF(point) * m_ratio, QSizeF(m_ratio, m_ratio)).toAlignedRect() & m_image.rect();
     for (int y = covered.top(); y <= covered.bottom(); ++y)
         for (int x = covered.left(); x <= covered.right(); ++x) m_image.setPixel(x, y, colour);

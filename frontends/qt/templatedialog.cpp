@@ -63,6 +63,11 @@ void TemplateDialog::build(const DialogTemplate& layout) {
         widget->setGeometry(units.rect(control.x, control.y, control.width, control.height));
         if (control.id != -1) m_controls[control.id] = widget;
     }
+    // Typing goes to the first edit field, else keys pick in the first list; never straight to OK.
+    for (const ControlKind kind : {ControlKind::EditField, ControlKind::ListBox}) {
+        for (const DialogControl& control : layout.controls)
+            if (control.kind == kind && m_firstFocus == nullptr) m_firstFocus = m_controls[control.id];
+    }
 }
 
 QWidget* TemplateDialog::createControl(const DialogControl& control) {
@@ -145,6 +150,7 @@ bool TemplateDialog::text(int control, QString& text) const {
 int TemplateDialog::runModal(DIALOG& state) {
     m_state = &state;
     for (QListWidget* list : m_sortedLists) list->sortItems();
+    if (m_firstFocus != nullptr) m_firstFocus->setFocus();
     const int result = exec();
     m_state = nullptr;
     return result;

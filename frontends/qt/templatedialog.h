@@ -39,6 +39,7 @@ private:
     std::map<int, QWidget*> m_controls;
     std::map<int, DIALOG_CALLBACK> m_callbacks;
     std::vector<QListWidget*> m_sortedLists;
+    QWidget* m_firstFocus = nullptr;
     DIALOG* m_state = nullptr;
 };
 

@@ -59,6 +59,18 @@ TEST_F(ChildWindowTest, RefusedConfigurationComesBackAdjustedAndIsThenAccepted) 
     EXPECT_TRUE(SET_WINDOW_CONFIG(config));
 }
 
+TEST_F(ChildWindowTest, FrameAndChildWindowsCarryTheProgramsIcon) {
+    OPEN_CHILD_WINDOW(63, "Table of results");
+    const QImage program(QStringLiteral(":/korvel/korvel-256.png"));
+    ASSERT_EQ(QSize(256, 256), program.size());
+    for (const QWidget* window : {static_cast<QWidget*>(&layer.frame()), static_cast<QWidget*>(layer.child(63))}) {
+        const QImage shown = window->windowIcon().pixmap(256).toImage();
+        ASSERT_EQ(program.size(), shown.size());
+        for (const QPoint at : {QPoint(128, 128), QPoint(60, 200), QPoint(2, 2)})
+            EXPECT_EQ(program.pixelColor(at), shown.pixelColor(at)) << window->windowTitle().toStdString();
+    }
+}
+
 TEST_F(ChildWindowTest, StatusBarCommandTogglesIt) {
     EXPECT_TRUE(layer.frame().statusBar()->isVisible());
     WINDOW_MENU_COMMAND(FRAME_STATUS_BAR);

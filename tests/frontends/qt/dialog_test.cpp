@@ -107,6 +107,22 @@ TEST_F(DialogTest, EveryStaticTextFitsItsBox) {
     }
 }
 
+// Typed text goes to the title, keys pick in the list of names.
+TEST_F(DialogTest, FocusStartsOnTheFirstFieldThenTheFirstList) {
+    const struct {
+        int id;
+        const char* focused;
+    } cases[] = {{111, "QLineEdit"}, {112, "QListWidget"}};
+    for (const auto& c : cases) {
+        QString focused;
+        runDialog(c.id, [&](QWidget* shown) {
+            focused = QString::fromUtf8(shown->focusWidget() == nullptr ? "none" : shown->focusWidget()->metaObject()->className());
+            shown->close();
+        });
+        EXPECT_EQ(QString::fromUtf8(c.focused), focused) << "dialog " << c.id;
+    }
+}
+
 // A list of names, an edit field and OK, as the graph dialogs have them.
 const DialogTemplate PICK_NAMES = {
     900,

@@ -5,7 +5,11 @@
 #include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
 #include "frontends/qt/childwindow.h"
+#include "frontends/qt/framewindow.h"
 #include "tests/frontends/qt/qt_layer_fixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
 
 #include <cmath>
 
@@ -14,24 +18,33 @@ namespace {
 
 // Series 1 (dotted blue) flat at 20, series 2 (solid red) rising 10, 20, ..., 50, series 3
 // (maroon) at 35: the y axis runs 10..50 (unit 10, 4 units, 8 divisions), five slots across.
-// The graph is drawn through GRAPHS and kept as it stood at the closing click.
-class GraphQtTest : public QtLayerTest {
+class StocksGraph : public QtLayerTest {
 protected:
-    void SetUp() override {
-        GraphValues values;
+    StocksGraph() {
         for (int p = 1; p <= 5; ++p) {
             values(p, 1) = 20;
             values(p, 2) = static_cast<float>(10 * p);
             values(p, 3) = 35;
+            labels(p).assign(RIGHT_ALIGNED(p - 1, LABEL_LENGTH));
         }
-        GraphNames names;
         for (int s = 1; s <= MAX_DRAWN_SERIES; ++s) names(s).assign("    x_" + std::to_string(s));
-        FixedText<20> x_title;
         x_title.assign("Time period t");
-        FixedText<60> title;
         title.assign("Stocks");
-        FixedText<25> y_title;
         y_title.assign("Persons");
+    }
+
+    GraphValues values;
+    PointLabels labels;
+    GraphNames names;
+    FixedText<20> x_title;
+    FixedText<60> title;
+    FixedText<25> y_title;
+};
+
+// The graph is drawn through GRAPHS and kept as it stood at the closing click.
+class GraphQtTest : public StocksGraph {
+protected:
+    void SetUp() override {
         const auto keep = [&](ChildWindow& shown) {
             image = shown.canvas().image();
             click(shown);
@@ -97,6 +110,42 @@ TEST_F(GraphQtTest, FrameCornersAreRounded) {
         const QPoint arc(corner.x() + dx * px(90.5), corner.y() + dy * py(90.5));
         EXPECT_GT(pixelsOf(image, QRect(arc - QPoint(1, 1), QSize(3, 3)), BLACK), 0) << corner.x() << ", " << corner.y();
     }
+}
+
+// The layer draws the graph again from its record on a surface that fills the resized window.
+TEST_F(StocksGraph, GraphIsDrawnAgainToFillItsResizedWindow) {
+    std::vector<std::string> redrawn;
+    layer.setGraphDrawing([&](const GRAPH_PAGE& page) {
+        redrawn.push_back(page.title);
+        LINESGRAPH(values, labels, 5, 3, names, false, x_title, title, y_title);
+    });
+    GRAPHSSTART(values, labels, 5, 3, names, false, x_title, title, y_title);
+    ChildWindow& window = *layer.child(GRAPH_CHANNEL);
+    const QSize before = window.canvas().rect().size();
+    const QSize decorations = window.size() - window.surfaceRoom(window.size());
+    window.resize(2 * before + decorations);
+    ASSERT_TRUE(waitUntil([&] { return !redrawn.empty(); }));
+    EXPECT_EQ(std::vector<std::string>{"Stocks"}, redrawn);
+    const QImage image = window.canvas().image();
+    ASSERT_EQ(2 * before, image.size() / image.devicePixelRatio());
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    // The frame runs along all four edges of the larger surface, its corners rounded.
+    for (const QPoint edge : {QPoint(right / 2, 0), QPoint(0, bottom / 2), QPoint(right, bottom / 2), QPoint(right / 2, bottom)})
+        EXPECT_EQ(BLACK, image.pixelColor(edge)) << edge.x() << ", " << edge.y();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        EXPECT_EQ(WHITE, image.pixelColor(corner)) << corner.x() << ", " << corner.y();
+    CLOSE_CHANNEL(GRAPH_CHANNEL);
+}
+
+TEST_F(StocksGraph, CopyGivesThePictureAndTheSeriesAsATable) {
+    GRAPHSSTART(values, labels, 5, 3, names, false, x_title, title, y_title);
+    layer.frame().copy();
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(QStringLiteral("Time period t\tx_1\tx_2\tx_3\n0\t20\t10\t35\n1\t20\t20\t35\n2\t20\t30\t35\n3\t20\t40\t35\n"
+                             "4\t20\t50\t35"),
+              QGuiApplication::clipboard()->text());
+    CLOSE_CHANNEL(GRAPH_CHANNEL);
 }
 
 }  // namespace

@@ -64,23 +64,24 @@ TEST_F(PageCommandsTest, CopyAndSelectTotalWindowActWhileThePageWaits) {
     EXPECT_EQ(1, pages);
 }
 
-// Cells of page row r, column c start at (18 + 80 c, 93 + 20 r): the drag covers row 2, columns 1 and 2.
-TEST_F(PageCommandsTest, AreaDraggedOnAPageSelectsAndDoesNotTurnIt) {
+// Cells of page row r, column c start at (18 + 80 c, 93 + 20 r). The drag starts inside the
+// first cell of row 2 and touches both its cells: they come with the heading and the row label.
+TEST_F(PageCommandsTest, AreaDraggedOnAPageSelectsEveryCellItTouchesAndDoesNotTurnIt) {
     QString copied;
     bool waitedAfterDrag = false;
-    show(2, 2, 20, [&](ChildWindow& page) {
+    show(2, 3, 20, [&](ChildWindow& page) {
         choose(menu_text::SELECT_AREA);
-        QTest::mousePress(&page.surface(), Qt::LeftButton, {}, QPoint(90, 108));
+        QTest::mousePress(&page.surface(), Qt::LeftButton, {}, QPoint(110, 118));
         QTest::mouseMove(&page.surface(), QPoint(200, 125));
         QTest::mouseRelease(&page.surface(), Qt::LeftButton, {}, QPoint(260, 125));
         waitedAfterDrag = page.surface().isWaitingForMouse();
         choose(menu_text::COPY);
         copied = QGuiApplication::clipboard()->text();
-        EXPECT_EQ(QSize(171, 18), QGuiApplication::clipboard()->image().size());
+        EXPECT_EQ(QSize(151, 8), QGuiApplication::clipboard()->image().size());
         click(page);
     });
     EXPECT_TRUE(waitedAfterDrag);
-    EXPECT_EQ(QStringLiteral("0.250000\t0.500000"), copied);
+    EXPECT_EQ(QStringLiteral("Rows/Columns\tc1\tc2\nx_2\t0.250000\t0.500000"), copied);
 }
 
 // 22 roots make two row pages of 20 and 2: the close button turns each.
@@ -94,6 +95,21 @@ TEST_F(PageCommandsTest, CloseButtonIsTheClickThatTurnsThePage) {
     EXPECT_EQ(nullptr, layer.child(TABLE_CHANNEL));
 }
 
+// Two row pages again: Enter turns the first and Space the second, as the click would.
+TEST_F(PageCommandsTest, EnterAndSpaceTurnThePage) {
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space};
+    int pages = 0;
+    int turnedByKey = 0;
+    show(1, 22, 13, [&](ChildWindow& page) {
+        QTest::keyClick(&page.surface(), keys[pages++ % 2]);
+        if (page.surface().isWaitingForMouse())
+            click(page);
+        else
+            ++turnedByKey;
+    });
+    EXPECT_EQ(2, turnedByKey);
+}
+
 TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullScreen) {
     show(11, 30, 13, [&](ChildWindow& page) {
         choose(menu_text::SIZE_TO_FIT);
@@ -102,6 +118,19 @@ TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullS
         EXPECT_TRUE(layer.frame().inFullScreen());
         QTest::keyClick(&page.surface(), Qt::Key_Escape);
         EXPECT_FALSE(layer.frame().inFullScreen());
+        click(page);
+    });
+}
+
+// The area opens new windows maximised after a maximised one; a page comes back to its size.
+TEST_F(PageCommandsTest, PageAfterAMaximisedWindowShowsAllItsColumns) {
+    OPEN_CHILD_WINDOW(15, "Plain diagram");
+    SET_WINDOW_PLACEMENT(15, WINDOW_PLACEMENT{PLACE_MAXIMIZED, 0, 0, 0, 0});
+    show(8, 3, 20, [&](ChildWindow& page) {
+        EXPECT_FALSE(page.isMaximized());
+        const QRect visible = page.surface().visibleRegion().boundingRect();
+        EXPECT_TRUE(visible.contains(page.canvas().drawnExtent())) << "drawn right to " << page.canvas().drawnExtent().right()
+                                                                    << ", seen to " << visible.right();
         click(page);
     });
 }
