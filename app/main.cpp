@@ -1,8 +1,6 @@
 // Korvel's entry: the desktop window layer on the main thread, the main routine on its own.
 
-#include "base/fixed_text.h"
 #include "frontends/qt/qtwindowlayer.h"
-#include "present/graph/graph_commands.h"
 #include "present/graph/line_graph.h"
 #include "records/model_from_command.h"
 #include "report/report_command.h"
@@ -75,33 +73,6 @@ const char* unknownOption(int argc, char* argv[]) {
 
 constexpr int WRONG_COMMAND_LINE = 2;
 
-// A line graph drawn again from its record, on the output window at its present size. The
-// record keeps the texts without their padding: point labels stand right-aligned in their field.
-void drawGraphAgain(const korvel::GRAPH_PAGE& page) {
-    using namespace korvel;
-    constexpr const char* YEAR_PERIODS = "(One time-period=1 year)";
-    const int series_count = static_cast<int>(page.series.size());
-    const int point_count = static_cast<int>(page.labels.size());
-    PlotValues values;
-    GraphNames names;
-    for (int s = 1; s <= series_count; ++s) {
-        names(s).assign(page.series[s - 1].name);
-        for (int p = 1; p <= point_count; ++p) values(p, s) = page.series[s - 1].points[p - 1];
-    }
-    PointLabels labels;
-    for (int p = 1; p <= point_count; ++p) {
-        const std::string& label = page.labels[p - 1];
-        labels(p).assign(std::string(std::max(0, LABEL_LENGTH - CHARACTER_COUNT(label)), ' ') + label);
-    }
-    FixedText<20> x_title;
-    x_title.assign(page.x_title);
-    FixedText<60> title;
-    title.assign(page.title);
-    FixedText<25> y_title;
-    y_title.assign(page.y_title);
-    LINESGRAPH(values, labels, point_count, series_count, names, page.subtitle == YEAR_PERIODS, x_title, title, y_title);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -118,7 +89,7 @@ int main(int argc, char* argv[]) {
     korvel::QtWindowLayer layer;
     korvel::INSTALL_LAYER(&layer);
     korvel::INSTALL_OBSERVER(&layer);
-    layer.setGraphDrawing(drawGraphAgain);
+    layer.setGraphDrawing(korvel::LINESGRAPH_AGAIN);
     korvel::INITIALSETTINGS();
     layer.showFrame();
     // The main routine never returns: it idles once start-up is over.

@@ -7,6 +7,7 @@
 #include "present/window/recording_observer.h"
 #include "present/window/window_layer.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace korvel {
@@ -118,6 +119,31 @@ void LINESGRAPH(const PlotValues& values, const PointLabels& labels, int point_c
     PLOT_GRAPH(graph, 2, axes, series_count);
     PLOT_MULTI_DATA(graph, values, labels, series_count, data, x_axis, y_axis);
     if (drawn) TELL_GRAPH_PAGE(nullptr);
+}
+
+// The record keeps the texts without their padding: point labels stand right-aligned in their
+// field again, and the subtitle tells whether the periods are years.
+void LINESGRAPH_AGAIN(const GRAPH_PAGE& page) {
+    const int series_count = static_cast<int>(page.series.size());
+    const int point_count = static_cast<int>(page.labels.size());
+    PlotValues values;
+    GraphNames names;
+    for (int s = 1; s <= series_count; ++s) {
+        names(s).assign(page.series[static_cast<size_t>(s - 1)].name);
+        for (int p = 1; p <= point_count; ++p) values(p, s) = page.series[static_cast<size_t>(s - 1)].points[static_cast<size_t>(p - 1)];
+    }
+    PointLabels labels;
+    for (int p = 1; p <= point_count; ++p) {
+        const std::string& label = page.labels[static_cast<size_t>(p - 1)];
+        labels(p).assign(std::string(static_cast<size_t>(std::max(0, LABEL_LENGTH - CHARACTER_COUNT(label))), ' ') + label);
+    }
+    FixedText<20> x_title;
+    x_title.assign(page.x_title);
+    FixedText<60> title;
+    title.assign(page.title);
+    FixedText<25> y_title;
+    y_title.assign(page.y_title);
+    LINESGRAPH(values, labels, point_count, series_count, names, page.subtitle == YEAR_PERIODS, x_title, title, y_title);
 }
 
 }  // namespace korvel

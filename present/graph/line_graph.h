@@ -4,6 +4,7 @@
 
 #include "present/graph/graph_commands.h"
 #include "present/graph/graph_settings.h"
+#include "present/window/recording_observer.h"
 
 namespace korvel {
 
@@ -20,5 +21,9 @@ void GRAPHSSTART(const PlotValues& values, const PointLabels& labels, int point_
 void LINESGRAPH(const PlotValues& values, const PointLabels& labels, int point_count, int series_count,
                 const GraphNames& names, bool years, const FixedText<20>& x_title, const FixedText<60>& title,
                 const FixedText<25>& y_title);
+
+// The line graph of `page`, a record LINESGRAPH made, drawn again on the active window at its
+// present size: a desktop window that was resized redraws its graph so.
+void LINESGRAPH_AGAIN(const GRAPH_PAGE& page);
 
 }  // namespace korvel
