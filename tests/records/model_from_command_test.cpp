@@ -46,7 +46,7 @@ const Fault FAULTS[] = {
     {"periods_reversed", HEADER, "--periods 2020:2019", "--periods needs FROM:TO, two whole numbers or two dates (YYYY-MM-DD), FROM not after TO"},
     {"stage_twice", HEADER, "--stages 'A, B,A'", "--stages names a stage twice"},
     {"columns_two", HEADER, "--columns id,year", "--columns needs three names: the person, the period and the stage"},
-    {"unknown_option", HEADER, "--names x.csv", "unknown option --names"},
+    {"other_commands_option", HEADER, "--control x.d", "unknown option --control"},
 };
 
 std::string modelFrom(const TempFolder& folder, const std::string& options, const std::string& records = "records.csv") {
