@@ -56,6 +56,7 @@ const std::vector<ReaderCase> CASES = {
     {"repeat without count", "*5\n", "r", ReadStatus::BadValue, {UNTOUCHED}, ""},
     // Slash
     {"slash ends the operation", "1 2 / 3\n4\n", "rrrr", ReadStatus::Ok, {1, 2, UNTOUCHED, UNTOUCHED}, "4\n"},
+    {"slash glued to a value", "1 2/3\n4\n", "rrrr", ReadStatus::Ok, {1, 2, UNTOUCHED, UNTOUCHED}, "4\n"},
     {"slash on a continuation line", "1\n/\n5\n", "rrr", ReadStatus::Ok, {1, UNTOUCHED, UNTOUCHED}, "5\n"},
     {"slash after a comma", "1,/\n", "rr", ReadStatus::Ok, {1, UNTOUCHED}, ""},
     {"slash first", "/ 1 2\n3\n", "rr", ReadStatus::Ok, {UNTOUCHED, UNTOUCHED}, "3\n"},
