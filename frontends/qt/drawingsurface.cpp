@@ -11,7 +11,7 @@ namespace korvel {
 namespace {
 
 int keyState(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0);
+    return (buttons & Qt::LeftButton ? KEY_LEFT_BUTTON : 0) | (buttons & Qt::RightButton ? KEY_RIGHT_BUTTON : 0);
 }
 
 }  // namespace
