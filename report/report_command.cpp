@@ -17,7 +17,8 @@
 namespace korvel {
 
 const char* const REPORT_USAGE =
-    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--force] [--quiet]\n"
+    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d [--limits LIMITS.csv]]\n"
+    "       [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -25,6 +26,8 @@ const char* const REPORT_USAGE =
     "      --report DATA.d      the data file to analyse\n"
     "      --out DIR            the folder to write; it must not exist\n"
     "      --control CONTROL.d  also solve this optimal control problem\n"
+    "      --limits LIMITS.csv  caps on its recruitments: a line stage,cap, then STAGE,CAP\n"
+    "                           or total,CAP lines; recruitments are never below 0\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
@@ -39,6 +42,7 @@ struct ReportOptions {
     std::string data;
     std::string out;
     std::string control;
+    std::string limits;
     bool force = false;
     bool quiet = false;
 };
@@ -64,6 +68,7 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         if (auto data = valueOf("--report", argc, argv, k, missing)) options.data = *data;
         else if (auto out = valueOf("--out", argc, argv, k, missing)) options.out = *out;
         else if (auto control = valueOf("--control", argc, argv, k, missing)) options.control = *control;
+        else if (auto limits = valueOf("--limits", argc, argv, k, missing)) options.limits = *limits;
         else if (std::strcmp(argv[k], "--force") == 0) options.force = true;
         else if (std::strcmp(argv[k], "--quiet") == 0) options.quiet = true;
         else if (!missing) {
@@ -77,6 +82,10 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
     }
     if (options.data.empty() || options.out.empty()) {
         std::fputs("korvel: a report needs --report DATA.d and --out DIR\n", stderr);
+        return std::nullopt;
+    }
+    if (!options.limits.empty() && options.control.empty()) {
+        std::fputs("korvel: --limits needs --control CONTROL.d\n", stderr);
         return std::nullopt;
     }
     return options;
@@ -136,11 +145,15 @@ int REPORT_MAIN(int argc, char* argv[]) {
         return REPORT_REFUSED;
     }
 
-    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control}, say);
+    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control, options->limits}, say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)
             std::fprintf(stderr, "korvel: %s: %s\n", CELL_TEXT(message.caption).c_str(), CELL_TEXT(message.text).c_str());
+        return REPORT_REFUSED;
+    }
+    if (!outcome.limits_error.empty()) {
+        std::fprintf(stderr, "korvel: %s\n", outcome.limits_error.c_str());
         return REPORT_REFUSED;
     }
 

@@ -1,6 +1,7 @@
 #include "report/report_content.h"
 
 #include "present/tables/table_kinds.h"
+#include "report/constrained_section.h"
 
 #include <cstdio>
 
@@ -22,6 +23,8 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case RICCATI_DIAGONAL_TABLE: return "weights-r";
     case OPTIMAL_STATE_TABLE: return "optimal-state";
     case OPTIMAL_CONTROL_TABLE: return "optimal-control";
+    case CONSTRAINED_STATE_TABLE: return "constrained-optimal-state";
+    case CONSTRAINED_CONTROL_TABLE: return "constrained-optimal-control";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
     default: return "table";
     }

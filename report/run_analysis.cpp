@@ -9,6 +9,7 @@
 #include "frontends/headless/report/report_window_layer.h"
 #include "report/analysis_answers.h"
 #include "report/certificate/accuracy_certificate.h"
+#include "report/constrained_section.h"
 #include "shell/data_file_commands.h"
 #include "shell/exit_routines.h"
 
@@ -152,6 +153,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
     std::error_code error;
     const std::string data_path = fs::absolute(input.data_path, error).string();
     const std::string control_path = input.control_path.empty() ? "" : fs::absolute(input.control_path, error).string();
+    const std::string limits_path = input.limits_path.empty() ? "" : fs::absolute(input.limits_path, error).string();
     outcome.content.model_name = fs::path(input.data_path).filename().string();
     outcome.content.control_name = control_path.empty() ? "" : fs::path(control_path).filename().string();
 
@@ -168,7 +170,12 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
     AnalysisRun run(layer, answers, outcome.content, progress);
 
     outcome.data_read = readData(run, answers, data_path, outcome);
-    if (outcome.data_read) {
+    LimitsReading limits{RecruitmentLimits{}, {}};
+    if (outcome.data_read && !limits_path.empty()) {
+        limits = READ_LIMITS_FILE(limits_path, STAGE_COUNT);
+        outcome.limits_error = limits.error;
+    }
+    if (outcome.data_read && limits.limits) {
         const int n = STAGE_COUNT;
         outcome.content.stage_count = n;
         outcome.content.period_count = PERIOD_COUNT;
@@ -188,6 +195,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
                 section.notes.push_back("The control file " + control_path + " could not be read: " + error.message() + '.');
             } else {
                 runControl(run, answers, n);
+                if (CONTROL_SOLVED) ADD_CONSTRAINED_SECTION(outcome.content, *limits.limits);
             }
         }
         // Step 8: the certificate of what the commands left in the model state

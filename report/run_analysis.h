@@ -13,6 +13,7 @@ namespace korvel {
 struct REPORT_INPUT {
     std::string data_path;
     std::string control_path;  // empty: no optimal control
+    std::string limits_path;   // empty: recruitments bounded by 0 alone
 };
 
 struct ANALYSIS_OUTCOME {
@@ -20,6 +21,8 @@ struct ANALYSIS_OUTCOME {
     // the program showed for it, and nothing is to be written.
     bool data_read = false;
     std::vector<REPORT_MESSAGE> refusal;
+    // Why the limits file was refused; then too nothing is to be written.
+    std::string limits_error;
     REPORT_CONTENT content;
 };
 

@@ -122,11 +122,19 @@ protected:
 
 TEST_F(TwoStageReport, EveryCsvCellIsTheTranscriptsCell) {
     ASSERT_EQ(s_run.status, 0) << s_run.output;
-    const std::vector<fs::path> files = csvFiles(s_out);
+    std::vector<fs::path> files = csvFiles(s_out);
+    // The constrained control is the report's own, and recruits nobody negative where the
+    // Riccati solution asks for -2.
+    ASSERT_EQ(files.size(), 14u);
+    EXPECT_EQ(files[12].filename(), "13-constrained-optimal-state.csv");
+    const auto constrained = csvCells(fileText(files[13]));
+    EXPECT_EQ(constrained.front(), csvCells(fileText(s_out / "12-optimal-control.csv")).front());
+    for (size_t r = 1; r < constrained.size(); ++r)
+        for (size_t c = 1; c < constrained[r].size(); ++c) EXPECT_GE(std::stod(constrained[r][c]), 0.0) << "line " << r + 1;
+    files.resize(12);
     const auto tables = transcriptTables(s_work->path());
     ASSERT_EQ(files.size(), tables.size());
     // 2 tables of details, the roots, [I - P] and its inverse, 3 of projections, 4 of control
-    EXPECT_EQ(files.size(), 12u);
     EXPECT_EQ(files.front().filename(), "01-initial-data.csv");
     EXPECT_EQ(files[1].filename(), "02-transition-matrix.csv");
     for (size_t t = 0; t < files.size(); ++t) {
