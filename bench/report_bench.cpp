@@ -73,7 +73,7 @@ private:
     fs::path m_folder;
 };
 
-ANALYSIS_OUTCOME analyse(const Inputs& inputs) { return RUN_REPORT_ANALYSIS({inputs.model(), inputs.control()}, {}); }
+ANALYSIS_OUTCOME analyse(const Inputs& inputs) { return RUN_REPORT_ANALYSIS({inputs.model(), inputs.control(), {}}, {}); }
 
 void BM_ReportAnalysis(benchmark::State& state) {
     const Inputs inputs;
