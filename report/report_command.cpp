@@ -5,6 +5,7 @@
 #include "report/report_folder.h"
 #include "report/run_analysis.h"
 #include "report/shown_number.h"
+#include "report/uncertainty_options.h"
 #include "report/xlsx_workbook.h"
 
 #include <cstdio>
@@ -18,6 +19,7 @@ namespace korvel {
 
 const char* const REPORT_USAGE =
     "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--force] [--quiet]\n"
+    "                                        [--samples S] [--seed N]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -25,6 +27,8 @@ const char* const REPORT_USAGE =
     "      --report DATA.d      the data file to analyse\n"
     "      --out DIR            the folder to write; it must not exist\n"
     "      --control CONTROL.d  also solve this optimal control problem\n"
+    "      --samples S          samples of P drawn for the bands on the projections (2000)\n"
+    "      --seed N             seed of those samples (5489); the same seed gives the same report\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
@@ -39,6 +43,7 @@ struct ReportOptions {
     std::string data;
     std::string out;
     std::string control;
+    UNCERTAINTY_OPTIONS uncertainty;
     bool force = false;
     bool quiet = false;
 };
@@ -64,6 +69,11 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         if (auto data = valueOf("--report", argc, argv, k, missing)) options.data = *data;
         else if (auto out = valueOf("--out", argc, argv, k, missing)) options.out = *out;
         else if (auto control = valueOf("--control", argc, argv, k, missing)) options.control = *control;
+        else if (auto samples = valueOf("--samples", argc, argv, k, missing)) {
+            if (!READ_SAMPLES_OPTION(*samples, options.uncertainty)) return std::nullopt;
+        } else if (auto seed = valueOf("--seed", argc, argv, k, missing)) {
+            if (!READ_SEED_OPTION(*seed, options.uncertainty)) return std::nullopt;
+        }
         else if (std::strcmp(argv[k], "--force") == 0) options.force = true;
         else if (std::strcmp(argv[k], "--quiet") == 0) options.quiet = true;
         else if (!missing) {
@@ -136,7 +146,7 @@ int REPORT_MAIN(int argc, char* argv[]) {
         return REPORT_REFUSED;
     }
 
-    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control}, say);
+    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control, options->uncertainty}, say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)

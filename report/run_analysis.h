@@ -3,6 +3,7 @@
 // the program's own commands, answered and kept by the report layer.
 
 #include "report/report_content.h"
+#include "report/uncertainty_options.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@ namespace korvel {
 struct REPORT_INPUT {
     std::string data_path;
     std::string control_path;  // empty: no optimal control
+    UNCERTAINTY_OPTIONS uncertainty;
 };
 
 struct ANALYSIS_OUTCOME {
