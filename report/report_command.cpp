@@ -5,6 +5,7 @@
 #include "report/report_folder.h"
 #include "report/run_analysis.h"
 #include "report/shown_number.h"
+#include "report/uncertainty_options.h"
 #include "report/xlsx_workbook.h"
 
 #include <cstdio>
@@ -18,7 +19,7 @@ namespace korvel {
 
 const char* const REPORT_USAGE =
     "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d [--limits LIMITS.csv]]\n"
-    "       [--force] [--quiet]\n"
+    "       [--samples S] [--seed N] [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -28,6 +29,8 @@ const char* const REPORT_USAGE =
     "      --control CONTROL.d  also solve this optimal control problem\n"
     "      --limits LIMITS.csv  caps on its recruitments: a line stage,cap, then STAGE,CAP\n"
     "                           or total,CAP lines; recruitments are never below 0\n"
+    "      --samples S          samples of P drawn for the bands on the projections (2000)\n"
+    "      --seed N             seed of those samples (5489); the same seed gives the same report\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
@@ -43,6 +46,7 @@ struct ReportOptions {
     std::string out;
     std::string control;
     std::string limits;
+    UNCERTAINTY_OPTIONS uncertainty;
     bool force = false;
     bool quiet = false;
 };
@@ -69,6 +73,11 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         else if (auto out = valueOf("--out", argc, argv, k, missing)) options.out = *out;
         else if (auto control = valueOf("--control", argc, argv, k, missing)) options.control = *control;
         else if (auto limits = valueOf("--limits", argc, argv, k, missing)) options.limits = *limits;
+        else if (auto samples = valueOf("--samples", argc, argv, k, missing)) {
+            if (!READ_SAMPLES_OPTION(*samples, options.uncertainty)) return std::nullopt;
+        } else if (auto seed = valueOf("--seed", argc, argv, k, missing)) {
+            if (!READ_SEED_OPTION(*seed, options.uncertainty)) return std::nullopt;
+        }
         else if (std::strcmp(argv[k], "--force") == 0) options.force = true;
         else if (std::strcmp(argv[k], "--quiet") == 0) options.quiet = true;
         else if (!missing) {
@@ -145,7 +154,8 @@ int REPORT_MAIN(int argc, char* argv[]) {
         return REPORT_REFUSED;
     }
 
-    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control, options->limits}, say);
+    const ANALYSIS_OUTCOME outcome =
+        RUN_REPORT_ANALYSIS({options->data, options->control, options->limits, options->uncertainty}, say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)

@@ -2,6 +2,7 @@
 
 #include "present/tables/table_kinds.h"
 #include "report/constrained_section.h"
+#include "report/uncertainty_section.h"
 
 #include <cstdio>
 
@@ -26,7 +27,7 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case CONSTRAINED_STATE_TABLE: return "constrained-optimal-state";
     case CONSTRAINED_CONTROL_TABLE: return "constrained-optimal-control";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
-    default: return "table";
+    default: return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
     }
 }
 
@@ -34,14 +35,15 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
 
 std::vector<NAMED_TABLE> NAMED_TABLES(const REPORT_CONTENT& content) {
     std::vector<NAMED_TABLE> tables;
-    for (const REPORT_SECTION& section : content.sections) {
-        for (const REPORT_ENTRY& entry : section.entries) {
-            if (entry.kind != ReportEntryKind::Table) continue;
-            char number[16];
-            std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
-            tables.push_back({number + tableName(entry.table, section.title), &entry.table});
-        }
-    }
+    const auto add = [&](const REPORT_TABLE& table, const std::string& section) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
+        tables.push_back({number + tableName(table, section), &table});
+    };
+    for (const REPORT_SECTION& section : content.sections)
+        for (const REPORT_ENTRY& entry : section.entries)
+            if (entry.kind == ReportEntryKind::Table) add(entry.table, section.title);
+    for (const REPORT_TABLE& table : content.data_tables) add(table, "");
     return tables;
 }
 

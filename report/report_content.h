@@ -30,6 +30,7 @@ struct REPORT_CONTENT {
     int period_count = 0;
     std::string control_name;  // the control file's name; empty without one
     std::vector<REPORT_SECTION> sections;
+    std::vector<REPORT_TABLE> data_tables;  // written as files and sheets only, after the sections' tables
     std::vector<REPORT_CERTIFICATE_LINE> certificate;
 };
 

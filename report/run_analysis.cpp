@@ -10,6 +10,7 @@
 #include "report/analysis_answers.h"
 #include "report/certificate/accuracy_certificate.h"
 #include "report/constrained_section.h"
+#include "report/uncertainty_section.h"
 #include "shell/data_file_commands.h"
 #include "shell/exit_routines.h"
 
@@ -179,7 +180,8 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         const int n = STAGE_COUNT;
         outcome.content.stage_count = n;
         outcome.content.period_count = PERIOD_COUNT;
-        // Steps 3-4: the details, then [I - P] and its inverse
+        // Steps 3-4: the details, then [I - P] and its inverse; the details write P over the counts
+        const std::optional<FLOW_COUNTS> counts = FLOW_COUNTS_OF_MODEL();
         run.command("Show details", {SHOWDATA});
         run.command("Matrix [I - P] and its inverse", {SHOWI_A});
         // Steps 5-6: the projections with their graphs, their texts typed as a user would
@@ -198,9 +200,14 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
                 if (CONTROL_SOLVED) ADD_CONSTRAINED_SECTION(outcome.content, *limits.limits);
             }
         }
+        if (progress && !run.ended()) progress(UNCERTAINTY_TITLE);
+        const std::vector<CertificateLine> sampling =
+            run.ended() ? std::vector<CertificateLine>{} : ADD_UNCERTAINTY_SECTION(outcome.content, counts, input.uncertainty);
         // Step 8: the certificate of what the commands left in the model state
         if (progress) progress("Accuracy certificate");
-        for (const CertificateLine& line : ACCURACY_CERTIFICATE())
+        std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
+        lines.insert(lines.end(), sampling.begin(), sampling.end());
+        for (const CertificateLine& line : lines)
             outcome.content.certificate.push_back({line.subject, line.measure, line.value, line.threshold, line.verdict});
     }
     RESET_MODEL_FLAGS();

@@ -3,6 +3,7 @@
 // the program's own commands, answered and kept by the report layer.
 
 #include "report/report_content.h"
+#include "report/uncertainty_options.h"
 
 #include <functional>
 #include <string>
@@ -14,6 +15,7 @@ struct REPORT_INPUT {
     std::string data_path;
     std::string control_path;  // empty: no optimal control
     std::string limits_path;   // empty: recruitments bounded by 0 alone
+    UNCERTAINTY_OPTIONS uncertainty;
 };
 
 struct ANALYSIS_OUTCOME {
