@@ -5,6 +5,7 @@
 #include "report/report_folder.h"
 #include "report/run_analysis.h"
 #include "report/shown_number.h"
+#include "report/stage_names.h"
 #include "report/xlsx_workbook.h"
 
 #include <cstdio>
@@ -17,7 +18,8 @@
 namespace korvel {
 
 const char* const REPORT_USAGE =
-    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--force] [--quiet]\n"
+    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--names NAMES.csv]\n"
+    "                [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -25,11 +27,14 @@ const char* const REPORT_USAGE =
     "      --report DATA.d      the data file to analyse\n"
     "      --out DIR            the folder to write; it must not exist\n"
     "      --control CONTROL.d  also solve this optimal control problem\n"
+    "      --names NAMES.csv    show the stages by these names (the header number,name, then\n"
+    "                           a line per stage, as --model-from writes them)\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
     "Exit status: 0 every file was written; 1 the report could not be written; 2 a wrong\n"
-    "command line, a data file that cannot be opened or read, or DIR exists without --force.\n";
+    "command line, a data file or names file that cannot be opened or read, or DIR exists\n"
+    "without --force.\n";
 
 namespace {
 
@@ -39,6 +44,7 @@ struct ReportOptions {
     std::string data;
     std::string out;
     std::string control;
+    std::string names;
     bool force = false;
     bool quiet = false;
 };
@@ -64,6 +70,7 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         if (auto data = valueOf("--report", argc, argv, k, missing)) options.data = *data;
         else if (auto out = valueOf("--out", argc, argv, k, missing)) options.out = *out;
         else if (auto control = valueOf("--control", argc, argv, k, missing)) options.control = *control;
+        else if (auto names = valueOf("--names", argc, argv, k, missing)) options.names = *names;
         else if (std::strcmp(argv[k], "--force") == 0) options.force = true;
         else if (std::strcmp(argv[k], "--quiet") == 0) options.quiet = true;
         else if (!missing) {
@@ -136,11 +143,26 @@ int REPORT_MAIN(int argc, char* argv[]) {
         return REPORT_REFUSED;
     }
 
-    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control}, say);
+    std::optional<StageNames> names;
+    if (!options->names.empty()) {
+        std::string error;
+        names = READ_STAGE_NAMES(options->names, error);
+        if (!names) {
+            std::fprintf(stderr, "korvel: %s\n", error.c_str());
+            return REPORT_REFUSED;
+        }
+    }
+
+    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS({options->data, options->control, names ? &*names : nullptr}, say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)
             std::fprintf(stderr, "korvel: %s: %s\n", CELL_TEXT(message.caption).c_str(), CELL_TEXT(message.text).c_str());
+        return REPORT_REFUSED;
+    }
+    if (names && names->count() != outcome.content.stage_count) {
+        std::fprintf(stderr, "korvel: %s names %d stages; the model %s has %d\n", options->names.c_str(), names->count(),
+                     outcome.content.model_name.c_str(), outcome.content.stage_count);
         return REPORT_REFUSED;
     }
 

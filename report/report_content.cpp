@@ -22,6 +22,8 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case RICCATI_DIAGONAL_TABLE: return "weights-r";
     case OPTIMAL_STATE_TABLE: return "optimal-state";
     case OPTIMAL_CONTROL_TABLE: return "optimal-control";
+    case STABILITY_VERDICT_TABLE: return "stability-verdict";
+    case COMPARISON_STATISTICS_TABLE: return "comparison-statistics";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
     default: return "table";
     }
@@ -31,13 +33,15 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
 
 std::vector<NAMED_TABLE> NAMED_TABLES(const REPORT_CONTENT& content) {
     std::vector<NAMED_TABLE> tables;
+    const auto add = [&tables](const REPORT_TABLE& table, const std::string& section) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
+        tables.push_back({number + tableName(table, section), &table});
+    };
     for (const REPORT_SECTION& section : content.sections) {
-        for (const REPORT_ENTRY& entry : section.entries) {
-            if (entry.kind != ReportEntryKind::Table) continue;
-            char number[16];
-            std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
-            tables.push_back({number + tableName(entry.table, section.title), &entry.table});
-        }
+        for (const REPORT_ENTRY& entry : section.entries)
+            if (entry.kind == ReportEntryKind::Table) add(entry.table, section.title);
+        for (const REPORT_TABLE& table : section.text_tables) add(table, section.title);
     }
     return tables;
 }

@@ -3,6 +3,7 @@
 // the program's own commands, answered and kept by the report layer.
 
 #include "report/report_content.h"
+#include "report/stage_names.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@ namespace korvel {
 struct REPORT_INPUT {
     std::string data_path;
     std::string control_path;  // empty: no optimal control
+    const StageNames* names = nullptr;  // none: the program's labels
 };
 
 struct ANALYSIS_OUTCOME {
