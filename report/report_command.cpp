@@ -18,8 +18,8 @@
 namespace korvel {
 
 const char* const REPORT_USAGE =
-    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--names NAMES.csv]\n"
-    "                [--force] [--quiet]\n"
+    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d]\n"
+    "                [--names NAMES.csv] [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -27,8 +27,7 @@ const char* const REPORT_USAGE =
     "      --report DATA.d      the data file to analyse\n"
     "      --out DIR            the folder to write; it must not exist\n"
     "      --control CONTROL.d  also solve this optimal control problem\n"
-    "      --names NAMES.csv    show the stages by these names (the header number,name, then\n"
-    "                           a line per stage, as --model-from writes them)\n"
+    "      --names NAMES.csv    show the stages by the names --model-from wrote\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
