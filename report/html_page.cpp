@@ -30,11 +30,16 @@ pre.shown { background: #f4f4f4; padding: 0.5em; }
 .note { font-style: italic; }
 .inaccurate { color: #b00; font-weight: bold; }
 @media print {
-  body { max-width: none; margin: 0; font-size: 9pt; }
+  body { max-width: none; margin: 0; padding: 0; font-size: 9pt; }
   .contents { display: none; }
   h2, .table-title { break-after: avoid; }
   table, .figure, .message { break-inside: avoid; }
   .scroll { overflow: visible; }
+  /* Paper cannot scroll: tables get a smaller type, and a table still too wide wraps its cells */
+  @page { margin: 1cm; }
+  table { font-size: 5.5pt; max-width: 100%; }
+  th, td { padding: 0.1em 0.15em; white-space: normal; overflow-wrap: anywhere; }
+  th { overflow-wrap: break-word; }
   thead th, tbody th, .message { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )";

@@ -6,6 +6,7 @@
 #include "report/run_analysis.h"
 #include "report/shown_number.h"
 #include "report/uncertainty_options.h"
+#include "report/stage_names.h"
 #include "report/xlsx_workbook.h"
 
 #include <cstdio>
@@ -19,7 +20,7 @@ namespace korvel {
 
 const char* const REPORT_USAGE =
     "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d [--limits LIMITS.csv]]\n"
-    "       [--samples S] [--seed N] [--force] [--quiet]\n"
+    "       [--names NAMES.csv] [--samples S] [--seed N] [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -31,11 +32,13 @@ const char* const REPORT_USAGE =
     "                           or total,CAP lines; recruitments are never below 0\n"
     "      --samples S          samples of P drawn for the bands on the projections (2000)\n"
     "      --seed N             seed of those samples (5489); the same seed gives the same report\n"
+    "      --names NAMES.csv    show the stages by the names --model-from wrote\n"
     "      --force              replace DIR when it exists\n"
     "      --quiet              no progress lines on standard error\n"
     "\n"
     "Exit status: 0 every file was written; 1 the report could not be written; 2 a wrong\n"
-    "command line, a data file that cannot be opened or read, or DIR exists without --force.\n";
+    "command line, a data file or names file that cannot be opened or read, or DIR exists\n"
+    "without --force.\n";
 
 namespace {
 
@@ -47,6 +50,7 @@ struct ReportOptions {
     std::string control;
     std::string limits;
     UNCERTAINTY_OPTIONS uncertainty;
+    std::string names;
     bool force = false;
     bool quiet = false;
 };
@@ -78,6 +82,7 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         } else if (auto seed = valueOf("--seed", argc, argv, k, missing)) {
             if (!READ_SEED_OPTION(*seed, options.uncertainty)) return std::nullopt;
         }
+        else if (auto names = valueOf("--names", argc, argv, k, missing)) options.names = *names;
         else if (std::strcmp(argv[k], "--force") == 0) options.force = true;
         else if (std::strcmp(argv[k], "--quiet") == 0) options.quiet = true;
         else if (!missing) {
@@ -154,8 +159,18 @@ int REPORT_MAIN(int argc, char* argv[]) {
         return REPORT_REFUSED;
     }
 
-    const ANALYSIS_OUTCOME outcome =
-        RUN_REPORT_ANALYSIS({options->data, options->control, options->limits, options->uncertainty}, say);
+    std::optional<StageNames> names;
+    if (!options->names.empty()) {
+        std::string error;
+        names = READ_STAGE_NAMES(options->names, error);
+        if (!names) {
+            std::fprintf(stderr, "korvel: %s\n", error.c_str());
+            return REPORT_REFUSED;
+        }
+    }
+
+    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS(
+        {options->data, options->control, options->limits, options->uncertainty, names ? &*names : nullptr}, say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)
@@ -164,6 +179,11 @@ int REPORT_MAIN(int argc, char* argv[]) {
     }
     if (!outcome.limits_error.empty()) {
         std::fprintf(stderr, "korvel: %s\n", outcome.limits_error.c_str());
+        return REPORT_REFUSED;
+    }
+    if (names && names->count() != outcome.content.stage_count) {
+        std::fprintf(stderr, "korvel: %s names %d stages; the model %s has %d\n", options->names.c_str(), names->count(),
+                     outcome.content.model_name.c_str(), outcome.content.stage_count);
         return REPORT_REFUSED;
     }
 

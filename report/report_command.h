@@ -1,5 +1,5 @@
 #pragma once
-// `korvel --report DATA.d --out DIR [--control CONTROL.d] [--force] [--quiet]`: the analysis a
+// `korvel --report DATA.d --out DIR [--control CONTROL.d] [--names NAMES.csv] ...`: the analysis a
 // user runs from the menus, written as CSV files, a workbook and an HTML page, with no display.
 
 #include <string>
@@ -10,7 +10,7 @@ namespace korvel {
 enum ReportStatus : int {
     REPORT_WRITTEN = 0,      // every file was written
     REPORT_NOT_WRITTEN = 1,  // a file or the folder could not be written; nothing is left
-    REPORT_REFUSED = 2,      // a wrong command line, a data file that cannot be read, or DIR exists
+    REPORT_REFUSED = 2,      // a wrong command line, a data or names file that cannot be read, or DIR exists
 };
 
 // True when the command line asks for a report (it holds --report).

@@ -26,6 +26,8 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case OPTIMAL_CONTROL_TABLE: return "optimal-control";
     case CONSTRAINED_STATE_TABLE: return "constrained-optimal-state";
     case CONSTRAINED_CONTROL_TABLE: return "constrained-optimal-control";
+    case STABILITY_VERDICT_TABLE: return "stability-verdict";
+    case COMPARISON_STATISTICS_TABLE: return "comparison-statistics";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
     default: return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
     }
@@ -35,14 +37,16 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
 
 std::vector<NAMED_TABLE> NAMED_TABLES(const REPORT_CONTENT& content) {
     std::vector<NAMED_TABLE> tables;
-    const auto add = [&](const REPORT_TABLE& table, const std::string& section) {
+    const auto add = [&tables](const REPORT_TABLE& table, const std::string& section) {
         char number[16];
         std::snprintf(number, sizeof number, "%02zu-", tables.size() + 1);
         tables.push_back({number + tableName(table, section), &table});
     };
-    for (const REPORT_SECTION& section : content.sections)
+    for (const REPORT_SECTION& section : content.sections) {
         for (const REPORT_ENTRY& entry : section.entries)
             if (entry.kind == ReportEntryKind::Table) add(entry.table, section.title);
+        for (const REPORT_TABLE& table : section.text_tables) add(table, section.title);
+    }
     for (const REPORT_TABLE& table : content.data_tables) add(table, "");
     return tables;
 }

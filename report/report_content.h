@@ -13,6 +13,15 @@ struct REPORT_SECTION {
     std::string title;  // the command as its menu names it, without the & marks
     std::vector<REPORT_ENTRY> entries;
     std::vector<std::string> notes;  // the report's own remarks on this section
+    // Tables the report makes of what the section drew as text: written as files and sheets,
+    // while the page shows the text as drawn.
+    std::vector<REPORT_TABLE> text_tables;
+};
+
+// The kinds of the report's own tables, apart from the program's.
+enum ReportTableKind : int {
+    STABILITY_VERDICT_TABLE = 101,
+    COMPARISON_STATISTICS_TABLE = 102,
 };
 
 // One line of the accuracy certificate, as the report shows it.

@@ -1,6 +1,7 @@
 #include "report/report_folder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -17,7 +18,12 @@ ReportFolder::ReportFolder(fs::path target) : m_target(std::move(target)) {
     m_target = fs::absolute(m_target, error);
     if (error) return;
     std::string pattern = (m_target.parent_path() / ("." + m_target.filename().string() + ".partial-XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) != nullptr) m_temporary = pattern;
+    if (::mkdtemp(pattern.data()) == nullptr) return;
+    m_temporary = pattern;
+    // mkdtemp makes it private; the report is a folder like any other the user makes.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(m_temporary.c_str(), 0777 & ~mask) != 0) m_temporary.clear();
 }
 
 ReportFolder::~ReportFolder() {

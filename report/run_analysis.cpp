@@ -11,6 +11,7 @@
 #include "report/certificate/accuracy_certificate.h"
 #include "report/constrained_section.h"
 #include "report/uncertainty_section.h"
+#include "report/text_tables.h"
 #include "shell/data_file_commands.h"
 #include "shell/exit_routines.h"
 
@@ -84,6 +85,7 @@ public:
         REPORT_SECTION& section = m_content.sections.emplace_back();
         section.title = title;
         section.entries.assign(m_layer.entries().begin() + static_cast<std::ptrdiff_t>(first), m_layer.entries().end());
+        DROP_ENTER_PROMPTS(section);
         if (m_layer.ended()) section.notes.push_back("The program ended here, as it does after such a message; no "
                                                      "further command was run.");
         return section;
@@ -131,20 +133,24 @@ bool readData(AnalysisRun& run, AnalysisAnswers& answers, const std::string& pat
     return true;
 }
 
-// Step 7: the optimal control, and every stage's trajectory with its statistics.
-void runControl(AnalysisRun& run, AnalysisAnswers& answers, int n) {
+// Step 7: the optimal control, and every stage's trajectory with its statistics, which the
+// control's section also holds as one table.
+void runControl(AnalysisRun& run, AnalysisAnswers& answers, int n, std::vector<REPORT_SECTION>& sections) {
     REPORT_SECTION& control = run.command("Application of optimal control", {OPTIMAL_CONTROL});
     if (!CONTROL_SOLVED) {
         std::erase_if(control.entries, [](const REPORT_ENTRY& entry) { return entry.kind != ReportEntryKind::Message; });
         control.notes.push_back("The optimal control was not solved: its tables and graphs are left out.");
         return;
     }
+    const size_t control_at = sections.size() - 1;
+    REPORT_TABLE statistics = STATISTICS_TABLE();
     for (int i = 1; i <= n && !run.ended(); ++i) {
         const std::string name = TRIM_BLANKS(X_SERIES_NAMES(i).text());
         answers.answerStage(name);
-        run.command("Graph for each stage: " + name, {GET_ESTIM_NAMES_FORPLOT});
+        ADD_STATISTICS_ROW(statistics, name, run.command("Graph for each stage: " + name, {GET_ESTIM_NAMES_FORPLOT}));
     }
     answers.answerStage("");
+    if (!statistics.rows.empty()) sections[control_at].text_tables.push_back(std::move(statistics));
 }
 
 }  // namespace
@@ -165,6 +171,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
     }
     AnalysisAnswers answers;
     ReportWindowLayer layer(answers);
+    if (input.names != nullptr) layer.renameGraphTexts([&input](const std::string& text) { return input.names->named(text); });
     INSTALL_REPORT_LAYER(&layer);
     INSTALL_EXIT_ROUTINE(USEREXIT);
     RESET_MODEL_FLAGS();
@@ -182,7 +189,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         outcome.content.period_count = PERIOD_COUNT;
         // Steps 3-4: the details, then [I - P] and its inverse; the details write P over the counts
         const std::optional<FLOW_COUNTS> counts = FLOW_COUNTS_OF_MODEL();
-        run.command("Show details", {SHOWDATA});
+        ADD_VERDICT_TABLE(run.command("Show details", {SHOWDATA}));
         run.command("Matrix [I - P] and its inverse", {SHOWI_A});
         // Steps 5-6: the projections with their graphs, their texts typed as a user would
         answers.answerGraphTexts("Stocks, common projections", STOCK_AXIS);
@@ -196,7 +203,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
                 REPORT_SECTION& section = run.command("Application of optimal control", {});
                 section.notes.push_back("The control file " + control_path + " could not be read: " + error.message() + '.');
             } else {
-                runControl(run, answers, n);
+                runControl(run, answers, n, outcome.content.sections);
                 if (CONTROL_SOLVED) ADD_CONSTRAINED_SECTION(outcome.content, *limits.limits);
             }
         }
@@ -209,6 +216,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         lines.insert(lines.end(), sampling.begin(), sampling.end());
         for (const CertificateLine& line : lines)
             outcome.content.certificate.push_back({line.subject, line.measure, line.value, line.threshold, line.verdict});
+        if (input.names != nullptr) input.names->nameStages(outcome.content);
     }
     RESET_MODEL_FLAGS();
     INSTALL_REPORT_LAYER(nullptr);

@@ -4,6 +4,7 @@
 
 #include "report/report_content.h"
 #include "report/uncertainty_options.h"
+#include "report/stage_names.h"
 
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@ struct REPORT_INPUT {
     std::string control_path;  // empty: no optimal control
     std::string limits_path;   // empty: recruitments bounded by 0 alone
     UNCERTAINTY_OPTIONS uncertainty;
+    const StageNames* names = nullptr;  // none: the program's labels
 };
 
 struct ANALYSIS_OUTCOME {

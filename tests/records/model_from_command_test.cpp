@@ -96,21 +96,27 @@ TEST(ModelFromCommandTest, WritesTheModelOnceUnlessForced) {
     EXPECT_EQ((std::vector<std::string>{"model.d", "model.names.csv", "staff_records.csv"}), filesIn(folder.path()));
 }
 
-// The report reads the model without a message, and its P holds the counted proportions: each
-// count over the persons the stage held at the start of a transition (stayers, movers, leavers).
-TEST(ModelFromCommandTest, ReportOfTheModel) {
+// The report reads the model without a message, shows the stages by the names written beside
+// it, and its P holds the counted proportions: each count over the persons the stage held at the
+// start of a transition (stayers, movers, leavers).
+TEST(ModelFromCommandTest, ReportOfTheModelByItsNames) {
     TempFolder folder;
     fs::copy_file(EXAMPLES / "staff_records.csv", folder.path() / "records.csv");
     ASSERT_EQ(0, runCommand(modelFrom(folder, "--quiet")).status);
-    const CommandRun report = runReport(folder.path() / "model.d", folder.path() / "report");
+    const CommandRun report = runReport(folder.path() / "model.d", folder.path() / "report", {},
+                                        "--quiet --names " + quotedPath(folder.path() / "model.names.csv"));
     ASSERT_EQ(0, report.status) << report.output;
     const std::vector<std::vector<std::string>> p{
-        {"Rows/Columns", "Column 1", "Column 2", "Column 3", "Vector w*", "Totals"},
-        {"Row_ 1", "0.666667", "0.333333", "0.000000", "0.000000", "1.000000"},
-        {"Row_ 2", "0.000000", "0.250000", "0.250000", "0.500000", "1.000000"},
-        {"Row_ 3", "0.000000", "0.000000", "0.333333", "0.666667", "1.000000"},
+        {"Rows/Columns", "Clerk", "Officer", "Manager", "Vector w*", "Totals"},
+        {"Clerk", "0.666667", "0.333333", "0.000000", "0.000000", "1.000000"},
+        {"Officer", "0.000000", "0.250000", "0.250000", "0.500000", "1.000000"},
+        {"Manager", "0.000000", "0.000000", "0.333333", "0.666667", "1.000000"},
     };
     EXPECT_EQ(p, csvCells(fileText(folder.path() / "report" / "02-transition-matrix.csv")));
+    const std::vector<std::string> stages{"Period    t", "Clerk", "Percent (%)", "Officer", "Percent (%)", "Manager"};
+    const auto projections = csvCells(fileText(folder.path() / "report" / "07-common-projections.csv"));
+    EXPECT_EQ(stages, std::vector<std::string>(projections[0].begin(), projections[0].begin() + 6));
+    EXPECT_NE(std::string::npos, fileText(folder.path() / "report" / "index.html").find(">    Manager</text>")) << "a legend";
 }
 
 TEST(ModelFromCommandTest, HelpDescribesIt) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <regex>
 
+#include <sys/stat.h>
+
 namespace korvel {
 namespace {
 
@@ -17,26 +19,44 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The tables the transcript shows for the commands the report runs (the graphs aside).
-std::vector<std::vector<std::vector<std::string>>> transcriptTables(const fs::path& work) {
+using Cells = std::vector<std::vector<std::string>>;
+
+// What the transcript shows for the commands the report runs: its tables (the graphs aside),
+// then the stability verdict and each stage's statistics as the report's two tables of them.
+std::vector<Cells> transcriptTables(const fs::path& work) {
     const fs::path scenario = work / "same_run.scn";
     std::ofstream(scenario) << "copy " << (EXAMPLES / "two_stage_flows.d").string() << " data.d\n"
                             << "copy " << (EXAMPLES / "OPTIMAL_CONTROL.d").string() << " OPTIMAL_CONTROL.d\n"
                             << "start quiet\nenter\nanswer file data.d\nmenu O&pen datafile\nmenu Rea&d data\n"
                             << "menu Sho&w details\nmenu &Matrix [\u0399-P]\nmenu &Common projections\n"
-                            << "menu &Fixed-size projections (matrix Q)\nmenu A&pplication of optimal control\n";
+                            << "menu &Fixed-size projections (matrix Q)\nmenu A&pplication of optimal control\n"
+                            << "answer pick x_ 1\nanswer ok\nanswer enter\nmenu Gr&aph for each stage\n"
+                            << "answer pick x_ 2\nanswer ok\nanswer enter\nmenu Gr&aph for each stage\n";
     const CommandRun replay = runCommand(std::string(KORVEL_REPLAY) + ' ' + quotedPath(scenario));
     EXPECT_EQ(replay.status, 0) << replay.output;
     std::vector<std::string> lines;
     std::istringstream output(replay.output);
     for (std::string line; std::getline(output, line);) lines.push_back(line);
-    std::vector<std::vector<std::vector<std::string>>> tables;
+    std::vector<Cells> tables;
     for (const ShownPage& page : pagesOf(lines)) {
-        std::vector<std::vector<std::string>>& table = tables.emplace_back(1, page.headings);
+        Cells& table = tables.emplace_back(1, page.headings);
         table.insert(table.end(), page.rows.begin(), page.rows.end());
         for (std::vector<std::string>& row : table)
             for (std::string& cell : row) cell = trimmed(cell);
     }
+    Cells verdict{{"Stability"}};
+    Cells statistics{{"Stage", "RMSE", "U"}};
+    for (const std::string& line : lines) {
+        if (line.rfind("text ", 0) != 0) continue;
+        const std::string text = quotedTexts(line).back();
+        const std::string value = trimmed(text.substr(text.rfind(':') + 1));
+        if (text.rfind("===", 0) == 0) verdict.push_back({text});
+        else if (text.rfind("Comparison results", 0) == 0) statistics.push_back({value});
+        else if (text.rfind("RMSE :", 0) == 0) statistics.back().insert(statistics.back().begin() + 1, value);
+        else if (text.rfind("Theil's", 0) == 0) statistics.back().push_back(value);
+    }
+    tables.insert(tables.begin() + 3, verdict);
+    tables.push_back(statistics);
     return tables;
 }
 
@@ -112,7 +132,10 @@ protected:
     static void SetUpTestSuite() {
         s_work = new TempFolder;
         s_out = s_work->path() / "report";
+        // The folder is made as any other: 0755 under this umask
+        const mode_t mask = ::umask(022);
         s_run = runReport(EXAMPLES / "two_stage_flows.d", s_out, EXAMPLES / "OPTIMAL_CONTROL.d", "");
+        ::umask(mask);
     }
     static void TearDownTestSuite() { delete s_work; }
     static inline TempFolder* s_work = nullptr;
@@ -126,27 +149,28 @@ TEST_F(TwoStageReport, EveryCsvCellIsTheTranscriptsCell) {
     // The constrained control is the report's own, and recruits nobody negative where the
     // Riccati solution asks for -2; the 4 tables of the uncertainty section follow, which no
     // screen shows either.
-    ASSERT_EQ(files.size(), 18u);
-    EXPECT_EQ(files[12].filename(), "13-constrained-optimal-state.csv");
-    const auto constrained = csvCells(fileText(files[13]));
-    EXPECT_EQ(constrained.front(), csvCells(fileText(s_out / "12-optimal-control.csv")).front());
+    ASSERT_EQ(files.size(), 20u);
+    EXPECT_EQ(files[14].filename(), "15-constrained-optimal-state.csv");
+    const auto constrained = csvCells(fileText(files[15]));
+    EXPECT_EQ(constrained.front(), csvCells(fileText(s_out / "13-optimal-control.csv")).front());
     for (size_t r = 1; r < constrained.size(); ++r)
         for (size_t c = 1; c < constrained[r].size(); ++c) EXPECT_GE(std::stod(constrained[r][c]), 0.0) << "line " << r + 1;
-    files.resize(12);
+    files.resize(14);
     const auto tables = transcriptTables(s_work->path());
     ASSERT_EQ(files.size(), tables.size());
-    // 2 tables of details, the roots, [I - P] and its inverse, 3 of projections, 4 of control
-    EXPECT_EQ(files.front().filename(), "01-initial-data.csv");
-    EXPECT_EQ(files[1].filename(), "02-transition-matrix.csv");
+    // 2 tables of details, the roots and the verdict, [I - P] and its inverse, 3 of projections,
+    // 4 of control and the statistics
+    const std::map<size_t, std::string> named{{0, "01-initial-data.csv"}, {1, "02-transition-matrix.csv"},
+                                              {3, "04-stability-verdict.csv"}, {13, "14-comparison-statistics.csv"}};
+    for (const auto& [index, name] : named) EXPECT_EQ(files[index].filename(), name);
     for (size_t t = 0; t < files.size(); ++t) {
         const auto csv = csvCells(fileText(files[t]));
-        ASSERT_EQ(csv.size(), tables[t].size()) << files[t];
-        for (size_t r = 0; r < csv.size(); ++r) {
-            ASSERT_EQ(csv[r].size(), tables[t][r].size()) << files[t] << " line " << r + 1;
-            for (size_t c = 0; c < csv[r].size(); ++c)
-                EXPECT_EQ(csv[r][c], tables[t][r][c]) << files[t] << " line " << r + 1 << " cell " << c + 1;
-        }
+        EXPECT_EQ(csv, tables[t]) << files[t];
     }
+    EXPECT_EQ(fs::status(s_out).permissions(), fs::perms(0755));
+    const std::string page = fileText(s_out / "index.html");
+    EXPECT_EQ(page.find("(Press Enter)"), std::string::npos);
+    EXPECT_NE(page.find("RMSE :"), std::string::npos);
 }
 
 TEST_F(TwoStageReport, WorkbookHoldsTheSameSheetsAndValues) {

@@ -111,7 +111,7 @@ TEST(FailingControlFile, LeavesOutTheControlTablesAndShowsItsMessage) {
     std::ofstream(work.path() / "control.d") << "N = 2\n";
     const CommandRun run = runReport(EXAMPLES / "two_stage_flows.d", work.path() / "out", work.path() / "control.d");
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(csvFiles(work.path() / "out").size(), 12u) << "details, [I - P], projections, uncertainty: no control table";
+    EXPECT_EQ(csvFiles(work.path() / "out").size(), 13u) << "details, verdict, [I - P], projections, uncertainty: no control table";
     const std::string page = fileText(work.path() / "out" / "index.html");
     EXPECT_NE(page.find("The total control period N has not read properly."), std::string::npos);
     EXPECT_EQ(page.find("OPTIMAL CONTROL."), std::string::npos);

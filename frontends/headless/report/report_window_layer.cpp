@@ -32,6 +32,10 @@ WINDOW_PLACEMENT ReportWindowLayer::placementOf(int window_number) {
     return {PLACE_POSITION_AND_SIZE, 0, 0, config.text_rows, config.text_columns};
 }
 
+std::string ReportWindowLayer::graphText(const std::string& text) const {
+    return m_rename ? m_rename(TEXT_BEFORE_ZERO(text)) : text;
+}
+
 bool ReportWindowLayer::showsGraph(int channel) const {
     const auto found = m_graphs.find(channel);
     return found != m_graphs.end() && found->second.record.has_value();
@@ -54,7 +58,8 @@ void ReportWindowLayer::endGraph(int channel) {
     REPORT_ENTRY entry;
     entry.kind = ReportEntryKind::Graph;
     entry.graph.record = *shown.record;
-    const std::string label = shownText(entry.graph.record.title).empty() ? "Graph" : shownText(entry.graph.record.title);
+    const std::string title = shownText(graphText(entry.graph.record.title));
+    const std::string label = title.empty() ? "Graph" : title;
     entry.graph.svg = shown.surface->svg(label);
     m_entries.push_back(std::move(entry));
     shown.record.reset();
@@ -163,8 +168,9 @@ void ReportWindowLayer::drawText(const std::string& text) {
     const HeadlessWindow& target = active();
     if (target.table_page) return;
     if (SvgSurface* surface = graphSurface()) {
-        surface->text(target.position.x, target.position.y, text, target.font_request,
-                      FIXED_TEXT_WIDTH(target.font_request, shownText(text)), target.colour.rgb());
+        const std::string drawn = graphText(text);
+        surface->text(target.position.x, target.position.y, drawn, target.font_request,
+                      FIXED_TEXT_WIDTH(target.font_request, shownText(drawn)), target.colour.rgb());
         return;
     }
     const std::string shown = shownText(text);

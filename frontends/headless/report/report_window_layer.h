@@ -11,6 +11,7 @@
 #include "frontends/headless/report/report_entries.h"
 #include "frontends/headless/report/svg_surface.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,6 +23,9 @@ public:
     explicit ReportWindowLayer(ReportAnswers& answers);
 
     const std::vector<REPORT_ENTRY>& entries() const { return m_entries; }
+    // A text drawn into a graph passes through `rename` first, so that it is measured and drawn
+    // as the report shows it.
+    void renameGraphTexts(std::function<std::string(const std::string&)> rename) { m_rename = std::move(rename); }
 
     // The notice being drawn ends first
     bool openChildWindow(int channel, const std::string& title) override;
@@ -84,9 +88,11 @@ private:
     // Keeps the graph drawn in `channel`'s window, if any, as one entry.
     void endGraph(int channel);
     bool showsGraph(int channel) const;
+    std::string graphText(const std::string& text) const;
     void answer(DIALOG& dialog, const DialogAnswer& answer);
 
     ReportAnswers& m_answers;
+    std::function<std::string(const std::string&)> m_rename;
     std::map<int, ShownGraph> m_graphs;  // by channel; -1 for drawing with no window open
 
     std::vector<REPORT_ENTRY> m_entries;
