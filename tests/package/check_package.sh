@@ -11,6 +11,7 @@ listing="$(dpkg-deb -c "$deb")"
 for file in ./usr/bin/korvel ./usr/libexec/korvel/korvel-desktop ./usr/share/applications/korvel.desktop \
             ./usr/share/icons/hicolor/scalable/apps/korvel.svg ./usr/share/korvel/HelpText.htm \
             ./usr/share/korvel/examples/civil_service_grades.d ./usr/share/korvel/examples/OPTIMAL_CONTROL.d \
+            ./usr/share/korvel/examples/staff_records.csv \
             ./usr/share/man/man1/korvel.1.gz; do
     echo "$listing" | grep -q " $file\$" || fail "$file is not in the package"
 done
