@@ -2,6 +2,7 @@
 
 #include "present/tables/table_kinds.h"
 #include "report/constrained_section.h"
+#include "report/target_section.h"
 #include "report/uncertainty_section.h"
 
 #include <cstdio>
@@ -27,7 +28,9 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case CONSTRAINED_STATE_TABLE: return "constrained-optimal-state";
     case CONSTRAINED_CONTROL_TABLE: return "constrained-optimal-control";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
-    default: return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
+    default:
+        if (const char* name = TARGET_TABLE_NAME(table.kind)) return name;
+        return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
     }
 }
 
