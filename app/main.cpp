@@ -56,6 +56,7 @@ constexpr KnownOption KNOWN_OPTIONS[] = {
     {"--control", true},  {"--force", false},   {"--quiet", false},  {"--model-from", true},
     {"--stages", true},   {"--columns", true},  {"--periods", true}, {"--horizon", true},
     {"--recruits", true}, {"--limits", true}, {"--samples", true}, {"--seed", true}, {"--names", true},
+    {"--target", true},   {"--max-periods", true},
 };
 
 // The first argument that is neither a known option nor the value of one; nullptr when none.

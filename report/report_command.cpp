@@ -5,6 +5,7 @@
 #include "report/report_folder.h"
 #include "report/run_analysis.h"
 #include "report/shown_number.h"
+#include "report/target_section.h"
 #include "report/uncertainty_options.h"
 #include "report/stage_names.h"
 #include "report/xlsx_workbook.h"
@@ -19,8 +20,9 @@
 namespace korvel {
 
 const char* const REPORT_USAGE =
-    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d [--limits LIMITS.csv]]\n"
-    "       [--names NAMES.csv] [--samples S] [--seed N] [--force] [--quiet]\n"
+    "Usage: korvel --report DATA.d --out DIR [--control CONTROL.d] [--limits LIMITS.csv]\n"
+    "       [--target TARGET.csv [--max-periods K]] [--names NAMES.csv] [--samples S] [--seed N]\n"
+    "       [--force] [--quiet]\n"
     "Run the whole analysis of DATA.d without a display, as from the menus in order, and write\n"
     "DIR/index.html (every table, graph, message and the accuracy certificate), DIR/report.xlsx\n"
     "(a sheet per table) and a CSV file per table (DIR/01-initial-data.csv, ...).\n"
@@ -28,8 +30,12 @@ const char* const REPORT_USAGE =
     "      --report DATA.d      the data file to analyse\n"
     "      --out DIR            the folder to write; it must not exist\n"
     "      --control CONTROL.d  also solve this optimal control problem\n"
-    "      --limits LIMITS.csv  caps on its recruitments: a line stage,cap, then STAGE,CAP\n"
-    "                           or total,CAP lines; recruitments are never below 0\n"
+    "      --limits LIMITS.csv  caps on the recruitments of the control and of the target's\n"
+    "                           schedule: a line stage,cap, then STAGE,CAP or total,CAP lines;\n"
+    "                           recruitments are never below 0\n"
+    "      --target TARGET.csv  a wanted structure: a line stage,stock, then STAGE,STOCK per\n"
+    "                           stage; whether it can be kept, and how fast it is reached\n"
+    "      --max-periods K      the most periods a schedule to the target may take (50)\n"
     "      --samples S          samples of P drawn for the bands on the projections (2000)\n"
     "      --seed N             seed of those samples (5489); the same seed gives the same report\n"
     "      --names NAMES.csv    show the stages by the names --model-from wrote\n"
@@ -37,8 +43,8 @@ const char* const REPORT_USAGE =
     "      --quiet              no progress lines on standard error\n"
     "\n"
     "Exit status: 0 every file was written; 1 the report could not be written; 2 a wrong\n"
-    "command line, a data file or names file that cannot be opened or read, or DIR exists\n"
-    "without --force.\n";
+    "command line, a data file or names file that cannot be opened or read, a limits or target\n"
+    "file refused, or DIR exists without --force.\n";
 
 namespace {
 
@@ -49,6 +55,8 @@ struct ReportOptions {
     std::string out;
     std::string control;
     std::string limits;
+    std::string target;
+    int max_periods = DEFAULT_MAX_PERIODS;
     UNCERTAINTY_OPTIONS uncertainty;
     std::string names;
     bool force = false;
@@ -77,6 +85,10 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         else if (auto out = valueOf("--out", argc, argv, k, missing)) options.out = *out;
         else if (auto control = valueOf("--control", argc, argv, k, missing)) options.control = *control;
         else if (auto limits = valueOf("--limits", argc, argv, k, missing)) options.limits = *limits;
+        else if (auto target = valueOf("--target", argc, argv, k, missing)) options.target = *target;
+        else if (auto periods = valueOf("--max-periods", argc, argv, k, missing)) {
+            if (!READ_MAX_PERIODS_OPTION(*periods, options.max_periods)) return std::nullopt;
+        }
         else if (auto samples = valueOf("--samples", argc, argv, k, missing)) {
             if (!READ_SAMPLES_OPTION(*samples, options.uncertainty)) return std::nullopt;
         } else if (auto seed = valueOf("--seed", argc, argv, k, missing)) {
@@ -98,8 +110,8 @@ std::optional<ReportOptions> parseOptions(int argc, char* argv[]) {
         std::fputs("korvel: a report needs --report DATA.d and --out DIR\n", stderr);
         return std::nullopt;
     }
-    if (!options.limits.empty() && options.control.empty()) {
-        std::fputs("korvel: --limits needs --control CONTROL.d\n", stderr);
+    if (!options.limits.empty() && options.control.empty() && options.target.empty()) {
+        std::fputs("korvel: --limits needs --control CONTROL.d or --target TARGET.csv\n", stderr);
         return std::nullopt;
     }
     return options;
@@ -169,16 +181,18 @@ int REPORT_MAIN(int argc, char* argv[]) {
         }
     }
 
-    const ANALYSIS_OUTCOME outcome = RUN_REPORT_ANALYSIS(
-        {options->data, options->control, options->limits, options->uncertainty, names ? &*names : nullptr}, say);
+    const ANALYSIS_OUTCOME outcome =
+        RUN_REPORT_ANALYSIS({options->data, options->control, options->limits, options->uncertainty, options->target,
+                             options->max_periods, names ? &*names : nullptr},
+                            say);
     if (!outcome.data_read) {
         // The program's own messages, as its message boxes showed them.
         for (const REPORT_MESSAGE& message : outcome.refusal)
             std::fprintf(stderr, "korvel: %s: %s\n", CELL_TEXT(message.caption).c_str(), CELL_TEXT(message.text).c_str());
         return REPORT_REFUSED;
     }
-    if (!outcome.limits_error.empty()) {
-        std::fprintf(stderr, "korvel: %s\n", outcome.limits_error.c_str());
+    if (!outcome.limits_error.empty() || !outcome.target_error.empty()) {
+        std::fprintf(stderr, "korvel: %s\n", (outcome.limits_error.empty() ? outcome.target_error : outcome.limits_error).c_str());
         return REPORT_REFUSED;
     }
     if (names && names->count() != outcome.content.stage_count) {

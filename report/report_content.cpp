@@ -2,6 +2,7 @@
 
 #include "present/tables/table_kinds.h"
 #include "report/constrained_section.h"
+#include "report/target_section.h"
 #include "report/uncertainty_section.h"
 
 #include <cstdio>
@@ -29,7 +30,9 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case STABILITY_VERDICT_TABLE: return "stability-verdict";
     case COMPARISON_STATISTICS_TABLE: return "comparison-statistics";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
-    default: return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
+    default:
+        if (const char* name = TARGET_TABLE_NAME(table.kind)) return name;
+        return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
     }
 }
 

@@ -161,6 +161,7 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
     const std::string data_path = fs::absolute(input.data_path, error).string();
     const std::string control_path = input.control_path.empty() ? "" : fs::absolute(input.control_path, error).string();
     const std::string limits_path = input.limits_path.empty() ? "" : fs::absolute(input.limits_path, error).string();
+    const std::string target_path = input.target_path.empty() ? "" : fs::absolute(input.target_path, error).string();
     outcome.content.model_name = fs::path(input.data_path).filename().string();
     outcome.content.control_name = control_path.empty() ? "" : fs::path(control_path).filename().string();
 
@@ -183,7 +184,12 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         limits = READ_LIMITS_FILE(limits_path, STAGE_COUNT);
         outcome.limits_error = limits.error;
     }
-    if (outcome.data_read && limits.limits) {
+    TargetReading target;
+    if (outcome.data_read && !target_path.empty()) {
+        target = READ_TARGET_FILE(target_path, STAGE_COUNT);
+        outcome.target_error = target.error;
+    }
+    if (outcome.data_read && limits.limits && outcome.target_error.empty()) {
         const int n = STAGE_COUNT;
         outcome.content.stage_count = n;
         outcome.content.period_count = PERIOD_COUNT;
@@ -197,6 +203,10 @@ ANALYSIS_OUTCOME RUN_REPORT_ANALYSIS(const REPORT_INPUT& input, const REPORT_PRO
         noteGraphSeries(run.command("Common projections", {PLOTSTOCK, PLOTWASTE, COMPUTE_PROJECTIONS_T}), n);
         answers.answerGraphTexts("Stocks, fixed-size projections", STOCK_AXIS);
         noteGraphSeries(run.command("Fixed-size projections (matrix Q)", {PLOTSTOCK_Q, COMPUTE_PROJECTIONS_Q}), n);
+        if (target.target && !run.ended()) {
+            if (progress) progress(TARGET_TITLE);
+            ADD_TARGET_SECTION(outcome.content, *target.target, input.max_periods, *limits.limits);
+        }
         if (!control_path.empty() && !run.ended()) {
             fs::copy_file(control_path, CONTROL_FILE, fs::copy_options::overwrite_existing, error);
             if (error) {

@@ -3,6 +3,7 @@
 // the program's own commands, answered and kept by the report layer.
 
 #include "report/report_content.h"
+#include "report/target_section.h"
 #include "report/uncertainty_options.h"
 #include "report/stage_names.h"
 
@@ -17,6 +18,8 @@ struct REPORT_INPUT {
     std::string control_path;  // empty: no optimal control
     std::string limits_path;   // empty: recruitments bounded by 0 alone
     UNCERTAINTY_OPTIONS uncertainty;
+    std::string target_path;  // empty: no target structure
+    int max_periods = DEFAULT_MAX_PERIODS;
     const StageNames* names = nullptr;  // none: the program's labels
 };
 
@@ -27,6 +30,7 @@ struct ANALYSIS_OUTCOME {
     std::vector<REPORT_MESSAGE> refusal;
     // Why the limits file was refused; then too nothing is to be written.
     std::string limits_error;
+    std::string target_error;  // the same for the target file
     REPORT_CONTENT content;
 };
 

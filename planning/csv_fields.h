@@ -1,0 +1,27 @@
+#pragma once
+// The fields of the planning files' comma-separated lines: trimmed, and read as numbers only
+// when the whole field is one.
+
+#include <cctype>
+#include <charconv>
+#include <optional>
+#include <string>
+
+namespace korvel {
+
+inline std::string TRIMMED_FIELD(const std::string& text) {
+    size_t first = 0, last = text.size();
+    while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) ++first;
+    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) --last;
+    return text.substr(first, last - first);
+}
+
+template <typename Number>
+std::optional<Number> FIELD_NUMBER(const std::string& text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+}  // namespace korvel
