@@ -171,7 +171,8 @@ TEST_F(StocksGraph, GraphIsDrawnAgainToFillItsResizedWindow) {
 TEST_F(StocksGraph, CopyGivesThePictureAndTheSeriesAsATable) {
     GRAPHSSTART(values, labels, 5, 3, names, false, x_title, title, y_title);
     layer.frame().copy();
-    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(layer.child(GRAPH_CHANNEL)->canvas().image(),
+              qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()));
     EXPECT_EQ(QStringLiteral("Time period t\tx_1\tx_2\tx_3\n0\t20\t10\t35\n1\t20\t20\t35\n2\t20\t30\t35\n3\t20\t40\t35\n"
                              "4\t20\t50\t35"),
               QGuiApplication::clipboard()->text());
