@@ -116,6 +116,14 @@ TEST_F(CertificateTest, EveryExampleIsOkThroughout) {
             EXPECT_EQ("ok", each.verdict) << each.subject << ", " << each.measure << ": " << each.value;
             EXPECT_FALSE(each.threshold.empty());
         }
+        // A pair's index is its scaled residual over the solver's factor of 10.
+        for (size_t k = 0; k + 1 < lines.size(); ++k) {
+            if (lines[k].measure != "scaled residual") continue;
+            EXPECT_EQ(lines[k].subject, lines[k + 1].subject);
+            const double scaled = std::stod(lines[k].value);
+            EXPECT_NEAR(scaled / 10, std::stod(line(lines, lines[k].subject, "performance index").value), 0.01 * scaled)
+                << lines[k].subject;
+        }
         if (!control.empty()) {
             double rounded = 0.0, unrounded = 0.0;
             ASSERT_EQ(2, std::sscanf(line(lines, "Control, all stages", "cost J").value.c_str(), "%lf / %lf", &rounded,
@@ -177,13 +185,16 @@ TEST_F(CertificateTest, RoundingThatDriftsFromTheRuleIsFlagged) {
 // κ = max(0.5, 0.5) · max(2, 6) = 3 and 3·2^-24 = 1.8e-7 leaves 6 digits; roots 0.75 and 0.5.
 // Weights 1 on the stocks only make the rule hit the path a = (10.25, 20.75) exactly unrounded,
 // and the rounded stocks (10, 21) miss it by 0.25 each: J = 2 periods · 0.0625 per stage.
+// P is its own Schur form, and back-substitution gives the vectors (1, 1) and (1, 0) scaled
+// alike in each part, so P x - λ x is exactly 0 for both roots.
 TEST_F(CertificateTest, TwoStagesWorkedByHand) {
     run("2 10\n0.5 0.25\n0 0.75\n100 100\n5 5 0\n", "2\n10.25 20.75 0 0\n10.25 20.75 0 0\n1 1 0 0\n1 1 0 0\n");
     const std::vector<CertificateLine> lines = ACCURACY_CERTIFICATE();
     EXPECT_EQ("3 (about 6 correct digits)", line(lines, "[I - P] inverse", "condition number").value);
     EXPECT_EQ("0", line(lines, "[I - P] inverse", "residual").value);
-    line(lines, "Root 1 (0.7500)", "scaled residual");
-    line(lines, "Root 2 (0.5000)", "performance index");
+    for (const char* root : {"Root 1 (0.7500)", "Root 2 (0.5000)"})
+        for (const char* measure : {"scaled residual", "performance index"})
+            EXPECT_EQ("0", line(lines, root, measure).value) << root << ", " << measure;
     EXPECT_EQ("0.25 / 0", line(lines, "Control, all stages", "cost J").value);
     EXPECT_EQ("0.125 / 0", line(lines, "Control, stage 1", "cost J").value);
     EXPECT_EQ("0.125 / 0", line(lines, "Control, stage 2", "cost J").value);

@@ -173,10 +173,11 @@ TEST_F(TwoStageReport, EveryCsvCellIsTheTranscriptsCell) {
     EXPECT_NE(page.find("RMSE :"), std::string::npos);
 }
 
-TEST_F(TwoStageReport, WorkbookHoldsTheSameSheetsAndValues) {
-    ASSERT_EQ(s_run.status, 0) << s_run.output;
-    const std::vector<fs::path> files = csvFiles(s_out);
-    const auto sheets = readWorkbook(s_out / "report.xlsx");
+// The workbook of the report in `out` holds its CSV files' sheets and values; `exponents`
+// counts the cells in exponent form.
+void expectWorkbookHoldsTheCsvValues(const fs::path& out, int& exponents) {
+    const std::vector<fs::path> files = csvFiles(out);
+    const auto sheets = readWorkbook(out / "report.xlsx");
     ASSERT_EQ(sheets.size(), files.size() + 1);
     EXPECT_EQ(sheets.back().first, "accuracy-certificate");
     for (size_t t = 0; t < files.size(); ++t) {
@@ -202,9 +203,27 @@ TEST_F(TwoStageReport, WorkbookHoldsTheSameSheetsAndValues) {
                 }
                 EXPECT_DOUBLE_EQ(std::stod(found->second.text), std::stod(shown)) << where;
                 EXPECT_EQ(found->second.format, *format) << where << " " << shown;
+                exponents += format->ends_with("E+00");
             }
         }
     }
+}
+
+TEST_F(TwoStageReport, WorkbookHoldsTheSameSheetsAndValues) {
+    ASSERT_EQ(s_run.status, 0) << s_run.output;
+    int exponents = 0;
+    expectWorkbookHoldsTheCsvValues(s_out, exponents);
+}
+
+// Stocks of about 1e11 leave the fixed form: those cells are numbers in the exponent format.
+TEST(LargeStocksReport, WorkbookKeepsTheExponentForm) {
+    const TempFolder work;
+    std::ofstream(work.path() / "large.d") << "2 10\n0.5 0.25\n0 0.75\n1E11 2E11\n1E10 1E10 0\n";
+    const CommandRun run = runReport(work.path() / "large.d", work.path() / "report");
+    ASSERT_EQ(run.status, 0) << run.output;
+    int exponents = 0;
+    expectWorkbookHoldsTheCsvValues(work.path() / "report", exponents);
+    EXPECT_GT(exponents, 0);
 }
 
 TEST_F(TwoStageReport, PageIsWellFormedWithOneSvgPerGraph) {

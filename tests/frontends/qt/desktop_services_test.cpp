@@ -4,7 +4,6 @@
 #include "frontends/qt/childwindow.h"
 #include "frontends/qt/framewindow.h"
 #include "frontends/qt/programlauncher.h"
-#include "frontends/qt/surfacecanvas.h"
 #include "tests/frontends/qt/qt_layer_fixture.h"
 
 #include <QDir>
@@ -83,36 +82,6 @@ TEST(HelpFile, WorkingDirectoryFirstThenTheShareFolder) {
     }
     QDir(share).removeRecursively();
     QDir::setCurrent(previous);
-}
-
-// A ratio of 2: four device pixels for every logical one, and positions, sizes and text boxes
-// as at a ratio of 1.
-TEST(SurfaceResolution, RatioTwoDrawsTwiceThePixelsInTheSameLayout) {
-    SurfaceCanvas plain;
-    SurfaceCanvas sharp;
-    sharp.setDevicePixelRatio(2);
-    WINDOW_CONFIG config;
-    config.pixel_width = 200;
-    config.pixel_height = 100;
-    for (SurfaceCanvas* canvas : {&plain, &sharp}) {
-        canvas->configure(config);
-        canvas->setBackground(15);
-        canvas->clear();
-        canvas->setColor(9);
-        canvas->rectangle(2, 10, 10, 60, 40);
-        canvas->moveTo(20, 15);
-        canvas->drawText(QStringLiteral("Total"));
-    }
-    EXPECT_EQ(QSize(200, 100), sharp.rect().size());
-    EXPECT_EQ(QSize(400, 200), sharp.image().size());
-    EXPECT_EQ(plain.texts()[0].box, sharp.texts()[0].box);
-    EXPECT_EQ(plain.drawnExtent(), sharp.drawnExtent());
-    for (const QPoint corner : {QPoint(10, 10), QPoint(60, 40)}) {
-        EXPECT_EQ(BLUE, plain.image().pixelColor(corner));
-        for (const QPoint part : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-            EXPECT_EQ(BLUE, sharp.image().pixelColor(corner * 2 + part));
-    }
-    EXPECT_EQ(QSize(40, 20), sharp.imageOf(QRect(10, 10, 20, 10)).size());
 }
 
 // The screen's ratio, 1 unless KORVEL_EXPECT_RATIO names another: the test runs once as it is,

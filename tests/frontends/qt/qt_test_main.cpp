@@ -14,9 +14,10 @@
 namespace {
 
 // Test discovery runs this binary without the test environment: pick the headless platform
-// and a private runtime folder here.
+// and a private runtime folder here, and a locale whose short date is dd/MM/yyyy.
 void prepareEnvironment() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "en_GB.UTF-8");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const std::string folder = QDir::tempPath().toStdString() + "/korvel-qt-tests-" + std::to_string(::getuid());
         ::mkdir(folder.c_str(), 0700);

@@ -3,6 +3,7 @@
 // with 7680 units over H - 1 pixels.
 
 #include "present/graph/graph_commands.h"
+#include "present/graph/graph_strokes.h"
 #include "present/graph/line_graph.h"
 #include "frontends/qt/childwindow.h"
 #include "frontends/qt/framewindow.h"
@@ -112,6 +113,35 @@ TEST_F(GraphQtTest, FrameCornersAreRounded) {
     }
 }
 
+using GraphMarkerTest = QtLayerTest;
+
+// At a graph unit a pixel, a marker centred on (200, 200) spans rows 136..264: a triangle's
+// apex is the one pixel of the row it points to, its base the 129 of the other; an outline
+// crosses the middle row twice, a filled one covers the 65 pixels between its sides (the fill
+// rule may leave a last pixel out).
+TEST_F(GraphMarkerTest, TrianglesPointTheirWayOutlinedOrFilled) {
+    OPEN_CHILD_WINDOW(GRAPH_CHANNEL, "Plain diagram");
+    WINDOW_CONFIG config;
+    config.pixel_width = 400;
+    config.pixel_height = 400;
+    SET_WINDOW_CONFIG(config);
+    const struct {
+        int marker;
+        int top, middle, bottom;
+    } markers[] = {{2, 1, 2, 129}, {3, 129, 2, 1}, {8, 1, 65, 129}, {9, 129, 65, 1}};
+    for (const auto& m : markers) {
+        CLEAR_WINDOW();
+        DRAW_MARKER(GraphUnits(0, 0, 10240, 7680), {200, 200}, m.marker, 12);
+        const QImage& image = layer.child(GRAPH_CHANNEL)->canvas().image();
+        const auto row = [&](int y) { return pixelsOf(image, QRect(0, y, 400, 1), RED); };
+        EXPECT_NEAR(m.top, row(136), 1) << "marker " << m.marker;
+        EXPECT_NEAR(m.middle, row(200), 1) << "marker " << m.marker;
+        EXPECT_NEAR(m.bottom, row(264), 1) << "marker " << m.marker;
+        EXPECT_EQ(0, row(135) + row(265)) << "marker " << m.marker;
+    }
+    CLOSE_CHANNEL(GRAPH_CHANNEL);
+}
+
 // The layer draws the graph again from its record on a surface that fills the resized window.
 TEST_F(StocksGraph, GraphIsDrawnAgainToFillItsResizedWindow) {
     std::vector<std::string> redrawn;
@@ -141,7 +171,8 @@ TEST_F(StocksGraph, GraphIsDrawnAgainToFillItsResizedWindow) {
 TEST_F(StocksGraph, CopyGivesThePictureAndTheSeriesAsATable) {
     GRAPHSSTART(values, labels, 5, 3, names, false, x_title, title, y_title);
     layer.frame().copy();
-    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(layer.child(GRAPH_CHANNEL)->canvas().image(),
+              qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()));
     EXPECT_EQ(QStringLiteral("Time period t\tx_1\tx_2\tx_3\n0\t20\t10\t35\n1\t20\t20\t35\n2\t20\t30\t35\n3\t20\t40\t35\n"
                              "4\t20\t50\t35"),
               QGuiApplication::clipboard()->text());

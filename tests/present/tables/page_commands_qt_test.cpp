@@ -110,10 +110,16 @@ TEST_F(PageCommandsTest, EnterAndSpaceTurnThePage) {
     EXPECT_EQ(2, turnedByKey);
 }
 
-TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullScreen) {
+// Escape leaves full screen, and outside it changes nothing: the page keeps its place and waits.
+TEST_F(PageCommandsTest, SizeToFitKeepsThePageInsideTheFrameAndEscapeLeavesFullScreenOnly) {
     show(11, 30, 13, [&](ChildWindow& page) {
         choose(menu_text::SIZE_TO_FIT);
-        EXPECT_TRUE(layer.frame().area()->viewport()->rect().contains(page.geometry()));
+        const QRect fitted = page.geometry();
+        EXPECT_TRUE(layer.frame().area()->viewport()->rect().contains(fitted));
+        QTest::keyClick(&page.surface(), Qt::Key_Escape);
+        EXPECT_FALSE(layer.frame().inFullScreen());
+        EXPECT_EQ(fitted, page.geometry());
+        EXPECT_TRUE(page.surface().isWaitingForMouse());
         choose(menu_text::FULL_SCREEN);
         EXPECT_TRUE(layer.frame().inFullScreen());
         QTest::keyClick(&page.surface(), Qt::Key_Escape);
