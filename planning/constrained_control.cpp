@@ -101,6 +101,21 @@ double largestWeight(const TrackingProblem& problem) {
     return largest;
 }
 
+// The stocks a plan gives, each rounded to whole persons as it is reached when `whole`.
+std::vector<double> stocksUnder(const TrackingProblem& problem, const RecruitmentPlan& plan, bool whole) {
+    const int n = problem.n;
+    assert(plan.size() == static_cast<size_t>(n * problem.periods));
+    std::vector<double> stocks(plan.size());
+    for (int t = 1; t <= problem.periods; ++t)
+        for (int i = 1; i <= n; ++i) {
+            double stock = plan[at(problem, t, i)];
+            for (int j = 1; j <= n; ++j)
+                stock += problem.pij(j, i) * (t == 1 ? problem.initial_stocks[static_cast<size_t>(j - 1)] : stocks[at(problem, t - 1, j)]);
+            stocks[at(problem, t, i)] = whole ? std::round(stock) : stock;
+        }
+    return stocks;
+}
+
 }  // namespace
 
 TrackingProblem TRACKING_PROBLEM(int n, int period_count) {
@@ -121,21 +136,18 @@ TrackingProblem TRACKING_PROBLEM(int n, int period_count) {
 }
 
 std::vector<double> STOCKS_UNDER(const TrackingProblem& problem, const RecruitmentPlan& plan) {
-    const int n = problem.n;
-    assert(plan.size() == static_cast<size_t>(n * problem.periods));
-    std::vector<double> stocks(plan.size());
-    for (int t = 1; t <= problem.periods; ++t)
-        for (int i = 1; i <= n; ++i) {
-            double stock = plan[at(problem, t, i)];
-            for (int j = 1; j <= n; ++j)
-                stock += problem.pij(j, i) * (t == 1 ? problem.initial_stocks[static_cast<size_t>(j - 1)] : stocks[at(problem, t - 1, j)]);
-            stocks[at(problem, t, i)] = stock;
-        }
-    return stocks;
+    return stocksUnder(problem, plan, false);
+}
+
+std::vector<double> WHOLE_STOCKS_UNDER(const TrackingProblem& problem, const RecruitmentPlan& plan) {
+    return stocksUnder(problem, plan, true);
 }
 
 double TRACKING_COST(const TrackingProblem& problem, const RecruitmentPlan& plan) {
-    const std::vector<double> stocks = STOCKS_UNDER(problem, plan);
+    return TRAJECTORY_COST(problem, STOCKS_UNDER(problem, plan), plan);
+}
+
+double TRAJECTORY_COST(const TrackingProblem& problem, const std::vector<double>& stocks, const RecruitmentPlan& plan) {
     const int n = problem.n;
     double cost = 0.0;
     for (int t = 1; t <= problem.periods; ++t)

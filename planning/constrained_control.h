@@ -40,7 +40,12 @@ using RecruitmentPlan = std::vector<double>;
 
 // The stocks s_i(t) the plan gives, laid out as the plan.
 std::vector<double> STOCKS_UNDER(const TrackingProblem& problem, const RecruitmentPlan& plan);
+// The same, each stock rounded to whole persons as it is reached, as the Riccati forward pass
+// rounds its states.
+std::vector<double> WHOLE_STOCKS_UNDER(const TrackingProblem& problem, const RecruitmentPlan& plan);
 double TRACKING_COST(const TrackingProblem& problem, const RecruitmentPlan& plan);
+// J of given stocks and recruits, laid out as the plan.
+double TRAJECTORY_COST(const TrackingProblem& problem, const std::vector<double>& stocks, const RecruitmentPlan& plan);
 // dJ/du_i(t), laid out as the plan, by one backward sweep of the adjoint.
 std::vector<double> COST_GRADIENT(const TrackingProblem& problem, const RecruitmentPlan& plan);
 

@@ -1,14 +1,17 @@
 // The constrained control against the Riccati solver where no limit binds, its optimality
-// conditions checked from the solution with an independent gradient (Eigen), and a two-stage
-// case worked by hand.
+// conditions checked from the solution with an independent gradient (Eigen), the seven-grade
+// example against the Riccati plan with its negative recruits set to 0 (Eigen), and a two-stage
+// case worked by hand with the evidence the certificate shows.
 
 #include "tests/analysis/analysis_fixture.h"
+#include "analysis/analysis_commands.h"
+#include "control/control_commands.h"
 #include "control/control_state.h"
-#include "control/optimal_control_solve.h"
 #include "planning/constrained_control.h"
 #include "tests/control/control_oracle.h"
 #include "tests/control/working_directory.h"
 
+#include <fstream>
 #include <random>
 
 namespace korvel {
@@ -30,7 +33,7 @@ TrackingProblem trackingOf(const ControlProblem& oracle) {
     return problem;
 }
 
-// Values a float holds exactly, so the Riccati solver sees the problem the programme sees.
+// Whole numbers and quarters for the targets and weights.
 // Recruitment targets run from `lowest_recruit` up.
 ControlProblem randomProblem(int n, int periods, float lowest_recruit, std::mt19937& generator) {
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
@@ -63,50 +66,73 @@ double scaleOf(const TrackingProblem& problem) {
     return scale;
 }
 
-class ConstrainedControlTest : public AnalysisTest {
-protected:
-    static void load(const ControlProblem& problem) {
-        const int n = problem.n();
-        STAGE_COUNT = n;
-        DATA_READ = true;
-        X_HOLDS_P = true;
-        for (int i = 1; i <= n; ++i) {
-            for (int j = 1; j <= n; ++j) MATRIX_X(i, j) = static_cast<float>(problem.p(i - 1, j - 1));
-            INITIAL_STOCKS(i) = static_cast<float>(problem.x0(i - 1));
-            INFLOWS(i) = static_cast<float>(problem.x0(n + i - 1));
-        }
-        for (int t = 1; t <= problem.periods(); ++t)
-            for (int i = 1; i <= 2 * n; ++i) {
-                NOMINAL_PATH(t, i) = static_cast<float>(problem.path[static_cast<size_t>(t - 1)](i - 1));
-                PATH_WEIGHTS(t, i) = static_cast<float>(problem.weights[static_cast<size_t>(t - 1)](i - 1));
-            }
-    }
-};
+using ConstrainedControlTest = AnalysisTest;
 
-// Where the unconstrained optimum recruits nobody negative and no cap is given, the programme's
-// solution is the Riccati one (unrounded), within 1e-6 of the problem's scale.
-TEST_F(ConstrainedControlTest, EqualsRiccatiWhereNoLimitBinds) {
+// Where the unconstrained optimum (the stacked least-squares oracle) recruits nobody negative and
+// no cap is given, the programme's solution is that optimum, within 1e-6 of the problem's scale.
+TEST(ConstrainedControl, EqualsRiccatiWhereNoLimitBinds) {
     std::mt19937 generator(26);
-    WorkingDirectory directory;
     int compared = 0;
     for (int n = 1; n <= 5; ++n)
         for (int periods = 1; periods <= 8; ++periods)
             for (int trial = 0; trial < 4; ++trial) {
                 const ControlProblem oracle = randomProblem(n, periods, 10.0f, generator);
-                if (stackedControls(oracle, 1, oracle.x0).minCoeff() < 0.0) continue;
-                load(oracle);
-                ASSERT_TRUE(CALC_OPT_CONTR(n, 2 * n, periods));
-                const TrackingProblem problem = TRACKING_PROBLEM(n, periods);
+                const Eigen::VectorXd riccati = stackedControls(oracle, 1, oracle.x0);
+                if (riccati.minCoeff() < 0.0) continue;
+                const TrackingProblem problem = trackingOf(oracle);
                 const ConstrainedSolution solution = SOLVE_CONSTRAINED_CONTROL(problem, {});
                 ASSERT_EQ(ConstrainedStatus::Solved, solution.status);
-                for (int t = 1; t <= periods; ++t)
-                    for (int i = 1; i <= n; ++i)
-                        EXPECT_NEAR(UNROUNDED_STATES(t + 1, n + i), solution.recruits[static_cast<size_t>((t - 1) * n + i - 1)],
-                                    1e-6 * scaleOf(problem))
-                            << "n " << n << " N " << periods << " trial " << trial << " t " << t << " stage " << i;
+                for (int k = 0; k < n * periods; ++k)
+                    EXPECT_NEAR(riccati(k), solution.recruits[static_cast<size_t>(k)], 1e-6 * scaleOf(problem))
+                        << "n " << n << " N " << periods << " trial " << trial << " entry " << k;
                 ++compared;
             }
     EXPECT_GT(compared, 40);
+}
+
+// J of a plan of the oracle's problem, run forward in double.
+double oracleCost(const ControlProblem& oracle, const Eigen::VectorXd& u) {
+    const int n = oracle.n();
+    double cost = 0.0;
+    Eigen::VectorXd x = oracle.x0;
+    for (int t = 0; t < oracle.periods(); ++t) {
+        x = nextState(oracle, x, u.segment(n * t, n));
+        const Eigen::VectorXd e = x - oracle.path[static_cast<size_t>(t)];
+        cost += e.dot(oracle.weights[static_cast<size_t>(t)].cwiseProduct(e));
+    }
+    return cost;
+}
+
+// The shipped example asks for negative recruits: the programme's plan recruits nobody negative,
+// costs at least the Riccati J and at most the Riccati plan clipped at 0.
+TEST_F(ConstrainedControlTest, SevenGradesRecruitNobodyNegative) {
+    WorkingDirectory directory;
+    readFile(examplePath("civil_service_grades.d"));
+    SHOWDATA(false);
+    std::ifstream control(examplePath("OPTIMAL_CONTROL_civil_service_grades.d"));
+    directory.write("OPTIMAL_CONTROL.d", std::string(std::istreambuf_iterator<char>(control), {}));
+    OPTIMAL_CONTROL(true);
+    ASSERT_TRUE(CONTROL_SOLVED);
+    const TrackingProblem problem = TRACKING_PROBLEM(STAGE_COUNT, CONTROL_PERIOD);
+    ControlProblem oracle{Eigen::Map<const Eigen::MatrixXd>(problem.p.data(), problem.n, problem.n).transpose(),
+                          Eigen::VectorXd::Zero(2 * problem.n), {}, {}};
+    for (int i = 0; i < problem.n; ++i) oracle.x0(i) = problem.initial_stocks[static_cast<size_t>(i)];
+    for (int t = 0; t < problem.periods; ++t) {
+        oracle.path.push_back(Eigen::Map<const Eigen::VectorXd>(&problem.path[static_cast<size_t>(2 * problem.n * t)], 2 * problem.n));
+        oracle.weights.push_back(Eigen::Map<const Eigen::VectorXd>(&problem.weights[static_cast<size_t>(2 * problem.n * t)], 2 * problem.n));
+    }
+    const Eigen::VectorXd riccati = stackedControls(oracle, 1, oracle.x0);
+    ASSERT_LT(riccati.minCoeff(), -0.5) << "the example no longer asks for a negative recruit";
+    const double j = oracleCost(oracle, riccati), j_clipped = oracleCost(oracle, riccati.cwiseMax(0.0));
+
+    const ConstrainedSolution solution = SOLVE_CONSTRAINED_CONTROL(problem, {});
+    ASSERT_EQ(ConstrainedStatus::Solved, solution.status);
+    const Eigen::Map<const Eigen::VectorXd> u(solution.recruits.data(), static_cast<Eigen::Index>(solution.recruits.size()));
+    EXPECT_GE(u.minCoeff(), -1e-9);
+    const double j_c = oracleCost(oracle, u);
+    EXPECT_NEAR(j_c, solution.cost, 1e-9 * j_c);
+    EXPECT_GE(j_c, j * (1.0 - 1e-9));
+    EXPECT_LE(j_c, j_clipped * (1.0 + 1e-9));
 }
 
 // J(u) = sum over t of |W(t)(x(t) - a(t))|^2 with x stacked as H u + f: its gradient in double,
@@ -208,6 +234,25 @@ TEST(ConstrainedControlByHand, OneBoundBinds) {
         ASSERT_EQ(ConstrainedStatus::Solved, solution.status) << c.what;
         for (size_t k = 0; k < c.expected.size(); ++k) EXPECT_NEAR(c.expected[k], solution.recruits[k], 1e-7) << c.what << " entry " << k;
         EXPECT_NEAR(c.cost, solution.cost, 1e-6) << c.what;
+    }
+    // The certificate's evidence on plans of this problem. At the free optimum (8, 0, 10, -2) the
+    // gradient is 0, so the projected step only clamps; at 0 it is (-28, 0, -20, -8), stepped by
+    // 1/(2 r_max) = 1/2 to (14, 0, 10, 4).
+    const struct {
+        const char* what;
+        RecruitmentPlan plan;
+        RecruitmentLimits limits;
+        double violation, kkt;
+    } evidence[] = {
+        {"free optimum", {8, 0, 10, -2}, {}, 2, 2},
+        {"free optimum, stage 1 capped at 6", {8, 0, 10, -2}, {{6.0, std::nullopt}, std::nullopt}, 4, 4},
+        {"free optimum, total of 7: 8 and 10 brought down to 7", {8, 0, 10, -2}, {{}, 7.0}, 2, 3},
+        {"nobody", {0, 0, 0, 0}, {}, 0, 14},
+        {"the bounded optimum", {7, 0, 10, 0}, {}, 0, 0},
+    };
+    for (const auto& e : evidence) {
+        EXPECT_NEAR(e.violation, LARGEST_VIOLATION(problem, e.limits, e.plan), 1e-12) << e.what;
+        EXPECT_NEAR(e.kkt, KKT_RESIDUAL(problem, e.limits, e.plan), 1e-9) << e.what;
     }
 }
 

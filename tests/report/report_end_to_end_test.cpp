@@ -243,10 +243,11 @@ TEST_F(TwoStageReport, PageIsWellFormedWithOneSvgPerGraph) {
     }
     const std::string text = fileText(page);
     // The stock and outflow graphs of the common projections, the fixed-size stocks, the
-    // trajectories of both stages, and the fan charts of the total and both stages
+    // trajectories of both stages, their constrained stocks, and the fan charts of the total and
+    // both stages
     size_t svgs = 0;
     for (size_t at = text.find("<svg"); at != std::string::npos; at = text.find("<svg", at + 1)) ++svgs;
-    EXPECT_EQ(svgs, 8u);
+    EXPECT_EQ(svgs, 10u);
     EXPECT_NE(text.find("two_stage_flows.d"), std::string::npos);
     EXPECT_NE(text.find("N = 2 stages, T = 10 periods."), std::string::npos);
     EXPECT_NE(text.find("@media print"), std::string::npos);
