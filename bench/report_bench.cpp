@@ -73,7 +73,12 @@ private:
     fs::path m_folder;
 };
 
-ANALYSIS_OUTCOME analyse(const Inputs& inputs) { return RUN_REPORT_ANALYSIS({inputs.model(), inputs.control(), {}}, {}); }
+ANALYSIS_OUTCOME analyse(const Inputs& inputs) {
+    REPORT_INPUT input;
+    input.data_path = inputs.model();
+    input.control_path = inputs.control();
+    return RUN_REPORT_ANALYSIS(input, {});
+}
 
 void BM_ReportAnalysis(benchmark::State& state) {
     const Inputs inputs;
