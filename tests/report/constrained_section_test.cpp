@@ -37,7 +37,7 @@ TEST(ConstrainedSection, SevenGradesWithCapsKeepEveryLimit) {
     const fs::path out = work.path() / "out";
     const CommandRun run = runReport(DATA, out, CONTROL, "--quiet --limits " + quotedPath(work.path() / "limits.csv"));
     ASSERT_EQ(0, run.status) << run.output;
-    const auto recruits = numbers(out / "14-constrained-optimal-control.csv");
+    const auto recruits = numbers(numbered(out, "constrained-optimal-control.csv"));
     ASSERT_EQ(6u, recruits.size());
     for (const auto& period : recruits) {
         EXPECT_LE(period[0], 100.0);
@@ -45,8 +45,8 @@ TEST(ConstrainedSection, SevenGradesWithCapsKeepEveryLimit) {
         for (const double u : period) EXPECT_GE(u, 0.0);
     }
     // J = sum over t of r(t)'(x(t) - a(t))^2 from the state table, the path and the weights
-    const auto states = numbers(out / "13-constrained-optimal-state.csv");
-    const auto path = numbers(out / "09-nominal-path.csv"), weights = numbers(out / "10-weights-r.csv");
+    const auto states = numbers(numbered(out, "constrained-optimal-state.csv"));
+    const auto path = numbers(numbered(out, "nominal-path.csv")), weights = numbers(numbered(out, "weights-r.csv"));
     double cost = 0.0;
     for (size_t t = 1; t < states.size(); ++t)
         for (size_t k = 0; k < states[t].size(); ++k) cost += weights[t - 1][k] * std::pow(states[t][k] - path[t - 1][k], 2);

@@ -103,4 +103,12 @@ inline std::vector<fs::path> csvFiles(const fs::path& folder) {
     return files;
 }
 
+// The table file of `folder` named `name` after its running number, which the tables before it
+// set; `folder / name` when there is none.
+inline fs::path numbered(const fs::path& folder, const std::string& name) {
+    for (const fs::path& file : csvFiles(folder))
+        if (file.filename().string().substr(3) == name) return file;
+    return folder / name;
+}
+
 }  // namespace korvel

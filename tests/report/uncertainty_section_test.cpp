@@ -13,13 +13,6 @@ std::string pageWithoutTime(const fs::path& folder) {
     return std::regex_replace(fileText(folder / "index.html"), std::regex(" on [0-9-]+ [0-9:]+\\."), "");
 }
 
-// The file of `folder` named `name` after its running number, which the tables before it set.
-fs::path numbered(const fs::path& folder, const std::string& name) {
-    for (const fs::path& file : csvFiles(folder))
-        if (file.filename().string().substr(3) == name) return file;
-    return folder / name;
-}
-
 TEST(UncertaintySection, SameSeedSameFilesAndPage) {
     TempFolder work;
     const fs::path data = EXAMPLES / "civil_service_grades.d";
