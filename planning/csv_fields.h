@@ -4,6 +4,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <functional>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -23,5 +25,12 @@ std::optional<Number> FIELD_NUMBER(const std::string& text) {
     if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
     return value;
 }
+
+// Reads `file` (called `name` in messages) line by line: blank lines are passed over, the first
+// other line must be `header`, and `take` takes each line after it, giving the reason when it
+// refuses one. The message naming the first line refused, or the empty file; empty when all
+// were taken.
+std::string READ_FIELD_LINES(std::istream& file, const std::string& name, const std::string& header,
+                             const std::function<std::string(const std::string& line)>& take);
 
 }  // namespace korvel

@@ -48,19 +48,10 @@ std::string wholeFileReason(const std::vector<std::optional<double>>& target) {
 
 TargetReading READ_TARGET_STRUCTURE(std::istream& file, const std::string& name, int stage_count) {
     std::vector<std::optional<double>> target(static_cast<size_t>(stage_count));
-    std::string line;
-    int number = 0;
-    bool header_seen = false;
-    while (std::getline(file, line)) {
-        ++number;
-        line = TRIMMED_FIELD(line);
-        if (line.empty()) continue;
-        const std::string reason = !header_seen ? (line == HEADER ? "" : std::string("the first line must be ") + HEADER)
-                                                : takeLine(line, stage_count, target);
-        if (!reason.empty()) return {std::nullopt, name + " line " + std::to_string(number) + ": " + reason};
-        header_seen = true;
-    }
-    if (!header_seen) return {std::nullopt, name + ": the file is empty; its first line must be " + HEADER};
+    const std::string refusal = READ_FIELD_LINES(file, name, HEADER, [&](const std::string& line) {
+        return takeLine(line, stage_count, target);
+    });
+    if (!refusal.empty()) return {std::nullopt, refusal};
     if (const std::string reason = wholeFileReason(target); !reason.empty()) return {std::nullopt, name + ": " + reason};
     Structure structure;
     for (const std::optional<double>& stock : target) structure.push_back(*stock);
