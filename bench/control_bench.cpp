@@ -9,33 +9,24 @@
 #include "paired_timing.h"
 #include "frontends/headless/script/scripted_window_layer.h"
 
+#include "grade_structure.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <random>
 #include <vector>
 
 namespace {
 
 using namespace korvel;
 
-constexpr int STAGES = MAX_CONTROL_STAGES;
+constexpr int STAGES = BENCH_STAGES;
 constexpr int ENTRIES = 2 * STAGES;
-constexpr int PERIODS = MAX_CONTROL_PERIODS;
+constexpr int PERIODS = BENCH_PERIODS;
 
 // A stable grade structure: people stay or move one grade up, and some leave every grade.
 void setUpProblem() {
-    std::mt19937 generator(27);
-    std::uniform_real_distribution<float> share(0.0f, 1.0f);
-    STAGE_COUNT = STAGES;
-    X_HOLDS_P = true;
-    for (int i = 1; i <= STAGES; ++i) {
-        const float stay = 0.5f + 0.3f * share(generator);
-        MATRIX_X(i, i) = stay;
-        if (i < STAGES) MATRIX_X(i, i + 1) = (1.0f - stay) * 0.6f;
-        INITIAL_STOCKS(i) = 100.0f + 10.0f * static_cast<float>(i);
-        INFLOWS(i) = 5.0f;
-    }
+    SET_UP_GRADE_STRUCTURE();
     for (int t = 1; t <= PERIODS; ++t)
         for (int i = 1; i <= ENTRIES; ++i) {
             NOMINAL_PATH(t, i) = i <= STAGES ? 100.0f + static_cast<float>(i + t) : 10.0f;
