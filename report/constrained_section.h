@@ -9,10 +9,6 @@
 
 namespace korvel {
 
-// Table kinds of the report's own, beyond those the program shows.
-inline constexpr int CONSTRAINED_STATE_TABLE = 1001;
-inline constexpr int CONSTRAINED_CONTROL_TABLE = 1002;
-
 // The limits file `path` for a model of n stages, or the reason it is refused.
 LimitsReading READ_LIMITS_FILE(const std::string& path, int n);
 

@@ -1,9 +1,6 @@
 #include "report/report_content.h"
 
 #include "present/tables/table_kinds.h"
-#include "report/constrained_section.h"
-#include "report/target_section.h"
-#include "report/uncertainty_section.h"
 
 #include <cstdio>
 
@@ -29,10 +26,15 @@ std::string tableName(const REPORT_TABLE& table, const std::string& section) {
     case CONSTRAINED_CONTROL_TABLE: return "constrained-optimal-control";
     case STABILITY_VERDICT_TABLE: return "stability-verdict";
     case COMPARISON_STATISTICS_TABLE: return "comparison-statistics";
+    case RATE_INTERVAL_MATRIX_TABLE: return "rate-interval-matrix";
+    case STOCK_BANDS_TABLE: return "stock-bands";
+    case RATE_INTERVALS_TABLE: return "rate-intervals";
+    case PROJECTION_BANDS_TABLE: return "projection-bands";
+    case TARGET_MAINTENANCE_TABLE: return "target-maintenance";
+    case TARGET_SCHEDULE_TABLE: return "target-schedule";
+    case TARGET_CORNERS_TABLE: return "target-corners";
     case PROJECTIONS_TABLE: return section.find("Fixed") != std::string::npos ? "fixed-size-projections" : "common-projections";
-    default:
-        if (const char* name = TARGET_TABLE_NAME(table.kind)) return name;
-        return UNCERTAINTY_TABLE_NAME(table.kind) ? UNCERTAINTY_TABLE_NAME(table.kind) : "table";
+    default: return "table";
     }
 }
 

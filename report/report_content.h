@@ -18,10 +18,19 @@ struct REPORT_SECTION {
     std::vector<REPORT_TABLE> text_tables;
 };
 
-// The kinds of the report's own tables, apart from the program's.
+// The kinds of the report's own tables, apart from the program's, each named once in its files.
 enum ReportTableKind : int {
     STABILITY_VERDICT_TABLE = 101,
-    COMPARISON_STATISTICS_TABLE = 102,
+    COMPARISON_STATISTICS_TABLE,
+    CONSTRAINED_STATE_TABLE,
+    CONSTRAINED_CONTROL_TABLE,
+    RATE_INTERVAL_MATRIX_TABLE,  // on the page, in the P table's layout
+    STOCK_BANDS_TABLE,           // on the page: a row per period
+    RATE_INTERVALS_TABLE,        // files only: a line per rate
+    PROJECTION_BANDS_TABLE,      // files only: a line per period and series
+    TARGET_MAINTENANCE_TABLE,    // per stage: the target and what keeps it; the nearest when needed
+    TARGET_SCHEDULE_TABLE,       // per period: recruitments, then the stocks at its start
+    TARGET_CORNERS_TABLE,        // per corner of the fixed-size region: its structure
 };
 
 // One line of the accuracy certificate, as the report shows it.

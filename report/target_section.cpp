@@ -204,15 +204,6 @@ void addCorners(REPORT_SECTION& section, REPORT_CONTENT& content, const Tracking
 
 }  // namespace
 
-const char* TARGET_TABLE_NAME(int kind) {
-    switch (kind) {
-    case TARGET_MAINTENANCE_TABLE: return "target-maintenance";
-    case TARGET_SCHEDULE_TABLE: return "target-schedule";
-    case TARGET_CORNERS_TABLE: return "target-corners";
-    default: return nullptr;
-    }
-}
-
 bool READ_MAX_PERIODS_OPTION(const std::string& text, int& max_periods) {
     int value = 0;
     const std::from_chars_result read = std::from_chars(text.data(), text.data() + text.size(), value);

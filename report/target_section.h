@@ -13,13 +13,6 @@ namespace korvel {
 
 inline constexpr const char* TARGET_TITLE = "Reaching the target structure";
 
-enum TargetTableKind : int {
-    TARGET_MAINTENANCE_TABLE = 201,  // per stage: the target and what keeps it; the nearest when needed
-    TARGET_SCHEDULE_TABLE,           // per period: recruitments, then the stocks at its start
-    TARGET_CORNERS_TABLE,            // per corner of the fixed-size region: its structure
-};
-// The file name of such a table; nullptr for any other kind.
-const char* TARGET_TABLE_NAME(int kind);
 
 inline constexpr int DEFAULT_MAX_PERIODS = 50;
 // Each k up to K is one programme of n k columns.

@@ -146,16 +146,6 @@ void addBands(REPORT_CONTENT& content, REPORT_SECTION& section, const PROJECTION
 
 }  // namespace
 
-const char* UNCERTAINTY_TABLE_NAME(int kind) {
-    switch (kind) {
-    case RATE_INTERVAL_MATRIX_TABLE: return "rate-interval-matrix";
-    case STOCK_BANDS_TABLE: return "stock-bands";
-    case RATE_INTERVALS_TABLE: return "rate-intervals";
-    case PROJECTION_BANDS_TABLE: return "projection-bands";
-    default: return nullptr;
-    }
-}
-
 std::vector<CertificateLine> ADD_UNCERTAINTY_SECTION(REPORT_CONTENT& content, const std::optional<FLOW_COUNTS>& counts,
                                                      const UNCERTAINTY_OPTIONS& options) {
     REPORT_SECTION& section = content.sections.emplace_back();

@@ -14,15 +14,6 @@ namespace korvel {
 
 inline constexpr const char* UNCERTAINTY_TITLE = "Uncertainty of the rates and projections";
 
-// The section's tables, beyond the program's own kinds.
-enum UncertaintyTableKind : int {
-    RATE_INTERVAL_MATRIX_TABLE = 101,  // on the page, in the P table's layout
-    STOCK_BANDS_TABLE,                 // on the page: a row per period
-    RATE_INTERVALS_TABLE,              // files only: a line per rate
-    PROJECTION_BANDS_TABLE,            // files only: a line per period and series
-};
-// The file name of such a table; nullptr for any other kind.
-const char* UNCERTAINTY_TABLE_NAME(int kind);
 
 // Adds the section for the model in the shared state, whose P the details have formed (or not);
 // `counts` are what the data file gave before, nothing when it gave P. Returns the certificate's

@@ -150,7 +150,11 @@ TEST_F(TwoStageReport, EveryCsvCellIsTheTranscriptsCell) {
     // Riccati solution asks for -2; the 4 tables of the uncertainty section follow, which no
     // screen shows either.
     ASSERT_EQ(files.size(), 20u);
-    EXPECT_EQ(files[14].filename(), "15-constrained-optimal-state.csv");
+    // Each of the report's own tables under its own name
+    const char* const own[] = {"15-constrained-optimal-state.csv", "16-constrained-optimal-control.csv",
+                               "17-rate-interval-matrix.csv",      "18-stock-bands.csv",
+                               "19-rate-intervals.csv",            "20-projection-bands.csv"};
+    for (size_t k = 0; k < std::size(own); ++k) EXPECT_EQ(files[14 + k].filename(), own[k]);
     const auto constrained = csvCells(fileText(files[15]));
     EXPECT_EQ(constrained.front(), csvCells(fileText(s_out / "13-optimal-control.csv")).front());
     for (size_t r = 1; r < constrained.size(); ++r)
