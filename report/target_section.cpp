@@ -20,6 +20,9 @@ namespace {
 // Ten significant digits: a schedule read back from its file and run forward ends within 1e-4
 // of the target, relative, over 200 periods of 55 stages.
 constexpr const char* CELL_FORMAT = "%.10g";
+// P is read in single precision: an intake of zero worked out from it can come out a rounding
+// below, so an intake counts as negative only past this share of the largest target stock.
+constexpr double NEGATIVE_INTAKE = 1e-6;
 // Totals within this share of each other make an organisation of fixed size.
 constexpr double SAME_TOTAL = 1e-6;
 
@@ -75,11 +78,12 @@ void addMaintenance(REPORT_SECTION& section, REPORT_CONTENT& content, const Trac
     const std::vector<double> r = KEEPING_RECRUITMENT(model, target);
     std::vector<int> negative;
     for (int i = 1; i <= model.n; ++i)
-        if (r[static_cast<size_t>(i - 1)] < 0.0) negative.push_back(i);
+        if (r[static_cast<size_t>(i - 1)] < -NEGATIVE_INTAKE * scale) negative.push_back(i);
     std::vector<std::string> headings{"Stage", "Target", "Recruitment keeping it"};
     NearestStructure nearest;
     if (negative.empty()) {
-        section.notes.push_back("The target is maintainable: the recruitment n [I - P] that keeps it has no negative entry.");
+        section.notes.push_back("The target is maintainable: the recruitment n [I - P] that keeps it has no entry below 0, up to the "
+                                "rounding of P.");
     } else {
         nearest = NEAREST_MAINTAINABLE(model, target);
         section.notes.push_back("The target is not maintainable: stage" + std::string(negative.size() > 1 ? "s " : " ") +

@@ -47,6 +47,18 @@ TEST(TargetSection, TwoStagesReachTheTargetInFourPeriods) {
     EXPECT_EQ(2u, occurrences(page, "aria-label=\"Schedule of x_"));
 }
 
+// Grade 7 keeps 16 of 20 and gains 4 of grade 6's 50: r_7 = 20 * 0.2 - 50 * 0.08 = 0, which P
+// in single precision puts a rounding below 0; the target is still kept.
+TEST(TargetSection, ZeroIntakeWorkedOutInSinglePrecisionIsKept) {
+    TempFolder work;
+    std::ofstream(work.path() / "target.csv") << "stage,stock\n1,300\n2,200\n3,150\n4,100\n5,80\n6,50\n7,20\n";
+    const fs::path out = work.path() / "out";
+    const CommandRun run = runReport(EXAMPLES / "civil_service_grades.d", out, {}, "--quiet --target " + quotedPath(work.path() / "target.csv"));
+    ASSERT_EQ(0, run.status) << run.output;
+    EXPECT_NE(fileText(out / "index.html").find("The target is maintainable"), std::string::npos);
+    EXPECT_NEAR(0.0, csvNumbers(numbered(out, "target-maintenance.csv"))[6][1], 1e-6);
+}
+
 // The reader's messages are tested on their own; here the command line gives one and writes nothing.
 TEST(TargetSection, BadTargetFileIsRefusedNamingItsLine) {
     TempFolder work;
