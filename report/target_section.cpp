@@ -1,8 +1,10 @@
 #include "report/target_section.h"
 
+#include "base/fixed_text.h"
 #include "model/model_state.h"
 #include "report/certificate/certificate_parts.h"
 #include "report/certificate/target_lines.h"
+#include "report/line_chart.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,6 +20,9 @@ namespace {
 // Ten significant digits: a schedule read back from its file and run forward ends within 1e-4
 // of the target, relative, over 200 periods of 55 stages.
 constexpr const char* CELL_FORMAT = "%.10g";
+// P is read in single precision: an intake of zero worked out from it can come out a rounding
+// below, so an intake counts as negative only past this share of the largest target stock.
+constexpr double NEGATIVE_INTAKE = 1e-6;
 // Totals within this share of each other make an organisation of fixed size.
 constexpr double SAME_TOTAL = 1e-6;
 
@@ -73,11 +78,12 @@ void addMaintenance(REPORT_SECTION& section, REPORT_CONTENT& content, const Trac
     const std::vector<double> r = KEEPING_RECRUITMENT(model, target);
     std::vector<int> negative;
     for (int i = 1; i <= model.n; ++i)
-        if (r[static_cast<size_t>(i - 1)] < 0.0) negative.push_back(i);
+        if (r[static_cast<size_t>(i - 1)] < -NEGATIVE_INTAKE * scale) negative.push_back(i);
     std::vector<std::string> headings{"Stage", "Target", "Recruitment keeping it"};
     NearestStructure nearest;
     if (negative.empty()) {
-        section.notes.push_back("The target is maintainable: the recruitment n [I - P] that keeps it has no negative entry.");
+        section.notes.push_back("The target is maintainable: the recruitment n [I - P] that keeps it has no entry below 0, up to the "
+                                "rounding of P.");
     } else {
         nearest = NEAREST_MAINTAINABLE(model, target);
         section.notes.push_back("The target is not maintainable: stage" + std::string(negative.size() > 1 ? "s " : " ") +
@@ -108,6 +114,14 @@ void addMaintenance(REPORT_SECTION& section, REPORT_CONTENT& content, const Trac
     addLine(content, "nearest maintainable structure: largest violation / largest target stock", violation / scale);
 }
 
+// r_i(t) for t < k, and n_i(t) for t <= k, of a schedule whose stocks n(1)..n(k) are `stocks`.
+double recruitAt(const TrackingProblem& model, const Attainment& attainment, int t, int i) {
+    return attainment.recruits[static_cast<size_t>(t * model.n + i - 1)];
+}
+double stockAt(const TrackingProblem& model, const std::vector<double>& stocks, int t, int i) {
+    return t == 0 ? model.initial_stocks[static_cast<size_t>(i - 1)] : stocks[static_cast<size_t>((t - 1) * model.n + i - 1)];
+}
+
 // The schedule's table: period 0..k, r(t) (none in the last row), n(t).
 REPORT_ENTRY scheduleTable(const TrackingProblem& model, const Attainment& attainment, const std::vector<double>& stocks) {
     const int n = model.n;
@@ -120,11 +134,28 @@ REPORT_ENTRY scheduleTable(const TrackingProblem& model, const Attainment& attai
                                     headings);
     for (int t = 0; t <= attainment.periods; ++t) {
         std::vector<std::string>& row = entry.table.rows.emplace_back(std::vector<std::string>{std::to_string(t)});
-        for (int i = 1; i <= n; ++i)
-            row.push_back(t < attainment.periods ? cell(attainment.recruits[static_cast<size_t>(t * n + i - 1)]) : "");
-        for (int i = 1; i <= n; ++i)
-            row.push_back(cell(t == 0 ? model.initial_stocks[static_cast<size_t>(i - 1)] : stocks[static_cast<size_t>((t - 1) * n + i - 1)]));
+        for (int i = 1; i <= n; ++i) row.push_back(t < attainment.periods ? cell(recruitAt(model, attainment, t, i)) : "");
+        for (int i = 1; i <= n; ++i) row.push_back(cell(stockAt(model, stocks, t, i)));
     }
+    return entry;
+}
+
+// Stage i's stocks and recruitments over the schedule, with its target as a level.
+REPORT_ENTRY scheduleGraph(const TrackingProblem& model, const Attainment& attainment, const std::vector<double>& stocks,
+                           const Structure& target, int i) {
+    CHART_LINE stock{"Stock", RGB(31, 90, 180), SOLID_LINE, {}}, recruits{"Recruitment", RGB(200, 60, 20), SOLID_LINE, {}};
+    CHART_LINE level{"Target", RGB(110, 110, 110), DASHED_LINE, {}};
+    for (int t = 0; t <= attainment.periods; ++t) {
+        stock.values.push_back(stockAt(model, stocks, t, i));
+        if (t < attainment.periods) recruits.values.push_back(recruitAt(model, attainment, t, i));
+        level.values.push_back(target[static_cast<size_t>(i - 1)]);
+    }
+    const std::string name = TRIM_BLANKS(X_SERIES_NAMES(i).text());
+    REPORT_ENTRY entry;
+    entry.kind = ReportEntryKind::Graph;
+    entry.graph.record.title = "Schedule for " + name + ": the stocks n(t) at the start of each period, the recruitments "
+                               "r(t) made in it, and the target dashed";
+    entry.graph.svg = LINE_CHART_SVG(name, {stock, recruits, level}, "Schedule of " + name + ": stocks, recruitments and the target");
     return entry;
 }
 
@@ -157,6 +188,7 @@ void addAttainment(REPORT_SECTION& section, REPORT_CONTENT& content, const Track
     }
     section.entries.push_back(scheduleTable(model, attainment, stocks));
     if (k == 0) return;
+    for (int i = 1; i <= model.n; ++i) section.entries.push_back(scheduleGraph(model, attainment, stocks, target, i));
     TrackingProblem run = model;
     run.periods = k;
     double violation = LARGEST_VIOLATION(run, limits, attainment.recruits);

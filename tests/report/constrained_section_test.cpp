@@ -13,22 +13,6 @@ namespace {
 const fs::path DATA = EXAMPLES / "civil_service_grades.d";
 const fs::path CONTROL = EXAMPLES / "OPTIMAL_CONTROL_civil_service_grades.d";
 
-std::vector<std::vector<double>> numbers(const fs::path& csv) {
-    std::vector<std::vector<double>> rows;
-    const auto cells = csvCells(fileText(csv));
-    for (size_t r = 1; r < cells.size(); ++r) {
-        rows.emplace_back();
-        for (size_t c = 1; c < cells[r].size(); ++c) rows.back().push_back(std::stod(cells[r][c]));
-    }
-    return rows;
-}
-
-size_t count(const std::string& text, const std::string& part) {
-    size_t found = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
-    return found;
-}
-
 // Stage 1 capped at 100 and every period's total at 125: the written plan keeps both, the page
 // shows one graph per grade, and the certificate's rounded cost is that of the written trajectory.
 TEST(ConstrainedSection, SevenGradesWithCapsKeepEveryLimit) {
@@ -37,7 +21,7 @@ TEST(ConstrainedSection, SevenGradesWithCapsKeepEveryLimit) {
     const fs::path out = work.path() / "out";
     const CommandRun run = runReport(DATA, out, CONTROL, "--quiet --limits " + quotedPath(work.path() / "limits.csv"));
     ASSERT_EQ(0, run.status) << run.output;
-    const auto recruits = numbers(numbered(out, "constrained-optimal-control.csv"));
+    const auto recruits = csvNumbers(numbered(out, "constrained-optimal-control.csv"));
     ASSERT_EQ(6u, recruits.size());
     for (const auto& period : recruits) {
         EXPECT_LE(period[0], 100.0);
@@ -45,13 +29,13 @@ TEST(ConstrainedSection, SevenGradesWithCapsKeepEveryLimit) {
         for (const double u : period) EXPECT_GE(u, 0.0);
     }
     // J = sum over t of r(t)'(x(t) - a(t))^2 from the state table, the path and the weights
-    const auto states = numbers(numbered(out, "constrained-optimal-state.csv"));
-    const auto path = numbers(numbered(out, "nominal-path.csv")), weights = numbers(numbered(out, "weights-r.csv"));
+    const auto states = csvNumbers(numbered(out, "constrained-optimal-state.csv"));
+    const auto path = csvNumbers(numbered(out, "nominal-path.csv")), weights = csvNumbers(numbered(out, "weights-r.csv"));
     double cost = 0.0;
     for (size_t t = 1; t < states.size(); ++t)
         for (size_t k = 0; k < states[t].size(); ++k) cost += weights[t - 1][k] * std::pow(states[t][k] - path[t - 1][k], 2);
     const std::string page = fileText(out / "index.html");
-    EXPECT_EQ(7u, count(page, "aria-label=\"Stocks of x_"));
+    EXPECT_EQ(7u, occurrences(page, "aria-label=\"Stocks of x_"));
     EXPECT_NE(page.find("Periods 2-6: u_1 at its cap"), std::string::npos);
     int lines = 0;
     for (const auto& line : csvCells(fileText(out / "accuracy-certificate.csv"))) {

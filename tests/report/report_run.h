@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -91,6 +92,25 @@ inline std::vector<std::vector<std::string>> csvCells(const std::string& csv) {
     }
     lines.pop_back();
     return lines;
+}
+
+// The numbers of a table file below its heading line, without the first column (the period or
+// the stage); an empty cell is NaN.
+inline std::vector<std::vector<double>> csvNumbers(const fs::path& csv) {
+    std::vector<std::vector<double>> rows;
+    const std::vector<std::vector<std::string>> cells = csvCells(fileText(csv));
+    for (size_t r = 1; r < cells.size(); ++r) {
+        rows.emplace_back();
+        for (size_t c = 1; c < cells[r].size(); ++c)
+            rows.back().push_back(cells[r][c].empty() ? std::nan("") : std::stod(cells[r][c]));
+    }
+    return rows;
+}
+
+inline size_t occurrences(const std::string& text, const std::string& part) {
+    size_t found = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
+    return found;
 }
 
 // The CSV files of the program's tables, in order (the certificate's aside).
