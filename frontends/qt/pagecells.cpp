@@ -1,16 +1,8 @@
 #include "frontends/qt/pagecells.h"
 
+#include "frontends/qt/shapedtext.h"
+
 namespace korvel {
-
-namespace {
-
-QString withoutTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
-    return text.left(end);
-}
-
-}  // namespace
 
 void PageCells::expect(const TABLE_PAGE& page) {
     clear();

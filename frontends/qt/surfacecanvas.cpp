@@ -1,5 +1,7 @@
 #include "frontends/qt/surfacecanvas.h"
 
+#include "frontends/qt/shapedtext.h"
+
 #include "present/window/line_dashes.h"
 #include "present/window/window_geometry.h"
 
@@ -19,12 +21,6 @@ QColor toColor(RGB_VALUE value) { return QColor(RED_OF(value), GREEN_OF(value), 
 // Both corners included, given in either order.
 QRect spanned(int x1, int y1, int x2, int y2) {
     return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
-}
-
-QString withoutTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
-    return text.left(end);
 }
 
 // The text buffer's own font: fixed width, one character cell high.
@@ -113,30 +109,20 @@ void SurfaceCanvas::clear() {
 }
 
 void SurfaceCanvas::drawText(const QString& text) {
-    const QFontMetrics metrics(m_font, &m_image);
-    const QRect box = visibleBox(m_position, text, metrics);
+    const ShapedText shaped(m_position, text, m_font, &m_image, m_blankWidths);
+    const QRect box = shaped.box();
     const bool heading = m_pageCells.drawn(box, text);
     if (heading) fitHeadingBefore(m_position.x());
     QPainter painter(&m_image);
     painter.setClipRect(m_clip);
-    painter.setFont(m_font);
     painter.setPen(toColor(m_color.rgb()));
-    painter.drawText(m_position + QPoint(0, metrics.ascent()), text);
+    shaped.draw(painter);
     if (heading) {
         m_lastHeading = static_cast<int>(m_texts.size());
         m_lastHeadingColour = toColor(m_color.rgb());
     }
     m_texts.push_back({m_position, text, box});
     m_drawn |= box;
-}
-
-QRect SurfaceCanvas::visibleBox(QPoint at, const QString& text, const QFontMetrics& metrics) const {
-    const QString shown = withoutTrailingBlanks(text);
-    qsizetype first = 0;
-    while (first < shown.size() && shown.at(first) == QLatin1Char(' ')) ++first;
-    if (first == shown.size()) return QRect();
-    const int left = at.x() + metrics.horizontalAdvance(shown.left(first));
-    return QRect(left, at.y(), at.x() + metrics.horizontalAdvance(shown) - left, metrics.height());
 }
 
 // A page heading longer than its column runs into the next one: the earlier heading is drawn
@@ -151,16 +137,15 @@ void SurfaceCanvas::fitHeadingBefore(int x) {
     QFont narrow = m_font;
     const int stretch = narrow.stretch() > 0 ? narrow.stretch() : 100;
     narrow.setStretch(std::max(1, stretch * room / std::max(1, natural)));
-    const QFontMetrics narrowMetrics(narrow, &m_image);
     const QRect allowed(previous.position.x(), previous.box.top(), room, previous.box.height());
     QPainter painter(&m_image);
     // One pixel more, for the ink of a last bold letter past its advance.
     painter.fillRect(previous.box.adjusted(0, 0, 1, 0), toColor(m_background.rgb()));
     painter.setClipRect(allowed & m_clip);
-    painter.setFont(narrow);
     painter.setPen(m_lastHeadingColour);
-    painter.drawText(previous.position + QPoint(0, narrowMetrics.ascent()), previous.text);
-    previous.box = visibleBox(previous.position, previous.text, narrowMetrics) & allowed;
+    const ShapedText shaped(previous.position, previous.text, narrow, &m_image, m_blankWidths);
+    shaped.draw(painter);
+    previous.box = shaped.box() & allowed;
 }
 
 int SurfaceCanvas::textWidth(const QString& text) const { return QFontMetrics(m_font, &m_image).horizontalAdvance(text); }
@@ -171,11 +156,11 @@ void SurfaceCanvas::writeLine(const QString& text) {
     const QFont font = textBufferFont();
     QPainter painter(&m_image);
     painter.fillRect(QRect(origin, QSize(m_image.width(), CELL_HEIGHT)), toColor(m_background.rgb()));
-    painter.setFont(font);
     painter.setPen(toColor(m_textColor.rgb()));
-    painter.drawText(origin + QPoint(0, QFontMetrics(font, &m_image).ascent()), text);
+    const ShapedText shaped(origin, text, font, &m_image, m_blankWidths);
+    shaped.draw(painter);
     m_lines.append(text);
-    m_texts.push_back({origin, text, visibleBox(origin, text, QFontMetrics(font, &m_image))});
+    m_texts.push_back({origin, text, shaped.box()});
 }
 
 void SurfaceCanvas::scrollTextUp() {

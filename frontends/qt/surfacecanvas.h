@@ -4,6 +4,7 @@
 
 #include "present/window/colour_setting.h"
 #include "frontends/qt/pagecells.h"
+#include "frontends/qt/shapedtext.h"
 #include "present/window/window_records.h"
 
 #include <QColor>
@@ -81,12 +82,13 @@ private:
     void plot(QPoint point, QRgb colour);
     QPen outlinePen() const;
     void scrollTextUp();
-    QRect visibleBox(QPoint at, const QString& text, const QFontMetrics& metrics) const;
     void fitHeadingBefore(int x);
 
     WINDOW_CONFIG m_config;
     qreal m_ratio = 1;
     QImage m_image;
+    // Measured on this canvas's images, which all have one resolution.
+    BlankWidths m_blankWidths;
     QPoint m_position;
     QFont m_font;
     ColourSetting m_color{15};
