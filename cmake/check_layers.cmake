@@ -1,12 +1,32 @@
 # Fails when a file includes a header of a layer it does not build on. Run at every build as
-#   cmake -DROOT=<source tree> -DLAYERS=<build>/layers.cmake -P cmake/check_layers.cmake
-# The layers and the ones each uses directly are those declared with korvel_layer() in the top
-# CMakeLists.txt; a file may include from its own layer and from every layer reached through
-# USES, directly or not.
+#   cmake -DROOT=<source tree> -P cmake/check_layers.cmake
+# The layers, and the ones each uses directly, are read from the korvel_layer() lines of the top
+# CMakeLists.txt, the one place they are written; a file may include from its own layer and from
+# every layer reached through USES, directly or not.
 
 cmake_minimum_required(VERSION 3.25)
 
-include(${LAYERS})
+# korvel_layer(FOLDER [EXECUTABLE NAME] [USES FOLDER...]): the layer is named after its folder.
+file(STRINGS ${ROOT}/CMakeLists.txt declarations REGEX "^korvel_layer\\(")
+set(LAYERS)
+foreach(declaration IN LISTS declarations)
+  string(REGEX REPLACE "^korvel_layer\\(([^)]*)\\).*$" "\\1" arguments "${declaration}")
+  separate_arguments(arguments)
+  list(POP_FRONT arguments folder)
+  string(REPLACE "/" "_" layer ${folder})
+  list(APPEND LAYERS ${layer})
+  set(${layer}_FOLDERS ${folder})
+  set(${layer}_USES)
+  list(FIND arguments USES uses_at)
+  if(uses_at GREATER -1)
+    math(EXPR first "${uses_at} + 1")
+    list(SUBLIST arguments ${first} -1 used_folders)
+    foreach(used IN LISTS used_folders)
+      string(REPLACE "/" "_" used ${used})
+      list(APPEND ${layer}_USES ${used})
+    endforeach()
+  endif()
+endforeach()
 
 # Every layer that `layer` builds on, directly or through another.
 function(reachable layer result)

@@ -1,8 +1,9 @@
 # A layer is one folder and one library named after it: korvel_ and the folder with its slashes
 # as underscores (present/window gives korvel_present_window). korvel_layer() adds the library
-# from the folder's own .cpp files (a configure-time glob, so a new file joins on its own),
-# links the layers it uses, and notes it for the include check. A folder's CMakeLists.txt, when
-# it has one, adds only what is particular to it (Qt, a library from Debian, an executable).
+# from the folder's own .cpp files (a configure-time glob, so a new file joins on its own) and
+# links the layers it uses; cmake/check_layers.cmake reads the same lines for the include check.
+# A folder's CMakeLists.txt, when it has one, adds only what is particular to it (Qt, a library
+# from Debian, an executable).
 #
 #   korvel_layer(FOLDER [EXECUTABLE NAME] [USES FOLDER...])
 #
@@ -23,29 +24,11 @@ function(korvel_layer folder)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
   endif()
-  set(uses)
   foreach(used IN LISTS LAYER_USES)
     string(REPLACE "/" "_" used_name ${used})
     target_link_libraries(${target} PUBLIC korvel_${used_name})
-    list(APPEND uses ${used_name})
   endforeach()
-  set_property(GLOBAL APPEND PROPERTY KORVEL_LAYERS ${name})
-  set_property(GLOBAL PROPERTY KORVEL_LAYER_FOLDER_${name} ${folder})
-  set_property(GLOBAL PROPERTY KORVEL_LAYER_USES_${name} ${uses})
   if(EXISTS ${CMAKE_SOURCE_DIR}/${folder}/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/${folder} ${CMAKE_BINARY_DIR}/${folder})
   endif()
-endfunction()
-
-# Writes the layers declared so far into FILE for cmake/check_layers.cmake: LAYERS, and for each
-# layer NAME_FOLDERS and NAME_USES, the layers it builds on directly.
-function(korvel_write_layers file)
-  get_property(layers GLOBAL PROPERTY KORVEL_LAYERS)
-  set(text "set(LAYERS ${layers})\n")
-  foreach(layer IN LISTS layers)
-    get_property(folder GLOBAL PROPERTY KORVEL_LAYER_FOLDER_${layer})
-    get_property(uses GLOBAL PROPERTY KORVEL_LAYER_USES_${layer})
-    string(APPEND text "set(${layer}_FOLDERS ${folder})\nset(${layer}_USES ${uses})\n")
-  endforeach()
-  file(CONFIGURE OUTPUT ${file} CONTENT "${text}" @ONLY)
 endfunction()
