@@ -78,6 +78,14 @@ std::vector<double> drift(const TrackingProblem& model, const Powers& powers, in
     return reach;
 }
 
+// What the recruitments of k periods must add to each stage for the target: the target less the
+// drift of today's stocks.
+std::vector<double> wantedFromRecruits(const TrackingProblem& model, const Powers& powers, const Structure& target, int k) {
+    std::vector<double> wanted = drift(model, powers, k);
+    for (size_t j = 0; j < wanted.size(); ++j) wanted[j] = target[j] - wanted[j];
+    return wanted;
+}
+
 // Columns u_i(t) of a k-period plan (column (t - 1) n + i - 1) at `cost` each, between 0 and
 // the stage's cap, and a row per period capping its total.
 void addPlan(LinearProgram& lp, int n, int k, const RecruitmentLimits& limits, double cost) {
@@ -109,10 +117,10 @@ TargetSchedule scheduleIn(const TrackingProblem& model, const Powers& powers, co
     const int n = model.n;
     LinearProgram lp;
     addPlan(lp, n, k, limits, 1.0);
-    const std::vector<double> fixed = drift(model, powers, k);
+    const std::vector<double> wanted = wantedFromRecruits(model, powers, target, k);
     for (int j = 1; j <= n; ++j) {
-        const double wanted = target[static_cast<size_t>(j - 1)] - fixed[static_cast<size_t>(j - 1)];
-        addReach(lp, powers, n, k, lp.row(wanted, wanted), j);
+        const double w = wanted[static_cast<size_t>(j - 1)];
+        addReach(lp, powers, n, k, lp.row(w, w), j);
     }
     const QpSolution solution = lp.solve();
     if (solution.status != QpStatus::Solved) return {solution.status, {}};
@@ -126,9 +134,9 @@ Attainment nearestIn(const TrackingProblem& model, const Powers& powers, const R
     const int n = model.n;
     LinearProgram lp;
     addPlan(lp, n, k, limits, 0.0);
-    const std::vector<double> fixed = drift(model, powers, k);
+    const std::vector<double> wanted_all = wantedFromRecruits(model, powers, target, k);
     for (int j = 1; j <= n; ++j) {
-        const double wanted = target[static_cast<size_t>(j - 1)] - fixed[static_cast<size_t>(j - 1)];
+        const double wanted = wanted_all[static_cast<size_t>(j - 1)];
         const int excess = lp.column(1.0, 0.0, QP_INFINITY);
         const int above = lp.row(wanted, QP_INFINITY), below = lp.row(-QP_INFINITY, wanted);
         addReach(lp, powers, n, k, above, j);
